@@ -1,0 +1,49 @@
+# Sourced by the run and test scripts: a virtual display (unless one is given) and a
+# warm Wine prefix of the project's own, torn down by wine_session_end.
+
+wine_session_start() {
+    local root=$1 want_own_display=$2
+    export WINEPREFIX="$root/build/wine-prefix"
+    export WINEDEBUG=-all
+    # No sound device on build machines, and no .NET or HTML engine needed.
+    export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winealsa.drv=d"
+    export WINEARCH=win64
+
+    WINE_SESSION_XVFB_PID=""
+    if [ "$want_own_display" = yes ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        local display_file
+        display_file=$(mktemp)
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+        WINE_SESSION_XVFB_PID=$!
+        for _ in $(seq 100); do
+            [ -s "$display_file" ] && break
+            sleep 0.05
+        done
+        export DISPLAY=":$(cat "$display_file")"
+        rm -f "$display_file"
+    fi
+
+    local fresh=no
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        fresh=yes
+        mkdir -p "$WINEPREFIX"
+    fi
+    # Debian's wineserver quits with its last client; keeping it alive makes every
+    # later start warm.
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine wineboot -i >/dev/null 2>&1 </dev/null
+    if [ "$fresh" = yes ]; then
+        # Without a window manager, hiding a window stalls unless windows are unmanaged.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
+            >/dev/null 2>&1 </dev/null
+    fi
+}
+
+wine_session_end() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
+        kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+        wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    fi
+}

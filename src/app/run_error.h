@@ -1,0 +1,26 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace pixlin {
+
+// The program's run-time error: a number and a description, reported by the
+// guard around every window handler.
+class RunError : public std::runtime_error {
+public:
+    RunError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
+
+    int number() const noexcept { return number_; }
+
+private:
+    int number_;
+};
+
+inline constexpr int kOverflowErrorNumber = 6;
+
+[[noreturn]] inline void ThrowOverflow() {
+    throw RunError(kOverflowErrorNumber, "Overflow");
+}
+
+}  // namespace pixlin

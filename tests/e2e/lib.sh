@@ -1,0 +1,80 @@
+# Shared by the end-to-end tests: a private copy of the program with its data files,
+# starting and stopping it, and reading what a person would see.
+set -euo pipefail
+
+E2E_EXE=$1
+E2E_SKIN=$2
+E2E_DIR=$(mktemp -d)
+PICKER_PID=""
+PICKER_WINDOW=""
+
+e2e_cleanup() {
+    if [ -n "$PICKER_PID" ] && kill -0 "$PICKER_PID" 2>/dev/null; then
+        kill "$PICKER_PID" 2>/dev/null || true
+    fi
+    rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Copies the program and, unless told otherwise, the default skin's three files.
+install_picker() {
+    cp "$E2E_EXE" "$E2E_DIR/pixlin.exe"
+    local file
+    for file in pixlin.dat0 pixlin.dat1 pixlin.dat2; do
+        if [ -f "$E2E_SKIN/$file" ]; then
+            cp "$E2E_SKIN/$file" "$E2E_DIR/$file"
+        fi
+    done
+}
+
+# Polls until a command succeeds, for at most the given seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+picker_window_found() {
+    PICKER_WINDOW=$(xdotool search --onlyvisible --pid "$PICKER_PID" 2>/dev/null | head -n 1 || true)
+    [ -n "$PICKER_WINDOW" ]
+}
+
+start_picker() {
+    (cd "$E2E_DIR" && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
+    PICKER_PID=$!
+    wait_for 20 picker_window_found || fail "the picker window did not appear"
+}
+
+picker_running() {
+    kill -0 "$PICKER_PID" 2>/dev/null && [ "$(ps -o stat= -p "$PICKER_PID" | cut -c1)" != Z ]
+}
+
+picker_gone() {
+    ! picker_running
+}
+
+window_name() {
+    xdotool getwindowname "$1" 2>/dev/null || true
+}
+
+# "X Y W H" of a window in screen pixels.
+window_geometry() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= '
+        /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
+        END {print x, y, w, h}'
+}
+
+# Colour of one screen pixel as rrggbb.
+screen_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -oE '#[0-9A-Fa-f]{6}' | tr -d '#' |
+        tr 'A-F' 'a-f'
+}
