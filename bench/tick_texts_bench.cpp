@@ -1,0 +1,55 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdint>
+
+#include "colour/clr_models.h"
+#include "window/readout_texts.h"
+
+namespace {
+
+// Named and unnamed colours, greys and the pure hues, so that every branch of the reads and the lookup runs.
+constexpr std::array<int32_t, 16> kColours{
+    0x000000, 0xFFFFFF, 0x00FFFF, 0x0080FF, 0x808080, 0xD3D3D3, 0x1F113F, 0x48000F,
+    0xC89664, 0xFF0000, 0xFF00FE, 0x0000FF, 0xE16941, 0x123456, 0x3F85CD, 0x7FFF00,
+};
+
+void BM_MakeReadouts(benchmark::State& state) {
+    cClrModels model;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        pixlin::Readouts texts = pixlin::MakeReadouts(kColours[next], model);
+        benchmark::DoNotOptimize(texts);
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_MakeReadouts);
+
+// The thirteen reads of a sampling tick without any text, as a baseline for the text building.
+void BM_ModelReads(benchmark::State& state) {
+    cClrModels model;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto colour = static_cast<uint32_t>(kColours[next]);
+        model.rgbR(static_cast<uint8_t>(colour & 0xFF));
+        model.rgbG(static_cast<uint8_t>((colour >> 8) & 0xFF));
+        model.rgbB(static_cast<uint8_t>((colour >> 16) & 0xFF));
+        benchmark::DoNotOptimize(model.ycbcrY());
+        benchmark::DoNotOptimize(model.ycbcrCb());
+        benchmark::DoNotOptimize(model.ycbcrCr());
+        benchmark::DoNotOptimize(model.cmykC());
+        benchmark::DoNotOptimize(model.cmykM());
+        benchmark::DoNotOptimize(model.cmykY());
+        benchmark::DoNotOptimize(model.cmykK());
+        benchmark::DoNotOptimize(model.cmyC());
+        benchmark::DoNotOptimize(model.cmyM());
+        benchmark::DoNotOptimize(model.cmyY());
+        benchmark::DoNotOptimize(model.hlsH());
+        benchmark::DoNotOptimize(model.hlsL());
+        benchmark::DoNotOptimize(model.hlsS());
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_ModelReads);
+
+}  // namespace
