@@ -53,6 +53,23 @@ else
     results+=("host-sanitize: BUILD FAILED"); total_failed=$((total_failed + 1))
 fi
 
+# The layout reader takes any bytes; a bounded fuzzing run under ASan and UBSan.
+if build fuzz; then
+    corpus=$(mktemp -d)
+    cp skin/pixlin.dat0 "$corpus/"
+    if build/fuzz/tests/fuzz/layout_reader_fuzz -max_total_time=60 -timeout=10 "$corpus" >build/fuzz.log 2>&1; then
+        results+=("fuzz: 1 passed, 0 failed ($(grep -oE 'Done [0-9]+ runs' build/fuzz.log))")
+        total_passed=$((total_passed + 1))
+    else
+        tail -n 40 build/fuzz.log
+        results+=("fuzz: 0 passed, 1 failed (see build/fuzz.log)")
+        total_failed=$((total_failed + 1))
+    fi
+    rm -rf "$corpus"
+else
+    results+=("fuzz: BUILD FAILED"); total_failed=$((total_failed + 1))
+fi
+
 if build windows; then
     source scripts/wine-session.sh
     wine_session_start "$root" yes

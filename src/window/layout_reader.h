@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace pixlin {
+
+// The controls that the skin layout file can place.
+enum class LayoutControl {
+    lbl_RGB,
+    lbl_HLS,
+    lbl_CMYK,
+    lbl_CMY,
+    lbl_LONG,
+    lbl_HEX,
+    lbl_YCBCR,
+    Shape1,
+    lbl_Shape,
+    Text1,
+    Label3
+};
+
+enum class PlacementProperty { Left, Top, Width, Height };
+
+// The screen's twips per pixel, horizontally and vertically.
+struct LayoutScale {
+    float twipsPerPixelX = 15.0f;
+    float twipsPerPixelY = 15.0f;
+};
+
+struct PlacementAssignment {
+    LayoutControl control;
+    PlacementProperty property;
+    float twips;
+
+    bool operator==(const PlacementAssignment&) const = default;
+};
+
+// `colour` is a colour value 0x00BBGGRR.
+struct ForeColorAssignment {
+    LayoutControl control;
+    std::int32_t colour;
+
+    bool operator==(const ForeColorAssignment&) const = default;
+};
+
+// The window's alpha, 0 (invisible) to 255 (opaque); the reader only ever asks for 0 to 100. Whether the system
+// supports translucency is for the caller to decide.
+struct TranslucencyAssignment {
+    std::int16_t alpha;
+
+    bool operator==(const TranslucencyAssignment&) const = default;
+};
+
+using LayoutAssignment = std::variant<PlacementAssignment, ForeColorAssignment, TranslucencyAssignment>;
+
+// Appends the assignments that one line of the skin layout file makes, in the order they are made. Assignments that
+// cannot be made (overflow, negative size, a colour the controls do not take) are left out; the others stand.
+void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<LayoutAssignment>& assignments);
+
+// All assignments of the whole file, in file order; a later one overrides an earlier one for the same property.
+std::vector<LayoutAssignment> ReadLayoutFile(std::string_view bytes, LayoutScale scale);
+
+}  // namespace pixlin
