@@ -119,6 +119,28 @@ private:
     HGDIOBJ previous_;
 };
 
+// A block from GlobalAlloc, freed with GlobalFree unless handed on (SetClipboardData takes it over).
+class GlobalMemory {
+public:
+    GlobalMemory(UINT flags, SIZE_T bytes) noexcept : memory_(GlobalAlloc(flags, bytes)) {}
+    GlobalMemory(GlobalMemory&& other) noexcept : memory_(std::exchange(other.memory_, nullptr)) {}
+    GlobalMemory& operator=(GlobalMemory&&) = delete;
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+    ~GlobalMemory() {
+        if (memory_ != nullptr) {
+            GlobalFree(memory_);
+        }
+    }
+
+    HGLOBAL get() const noexcept { return memory_; }
+    explicit operator bool() const noexcept { return memory_ != nullptr; }
+    HGLOBAL release() noexcept { return std::exchange(memory_, nullptr); }
+
+private:
+    HGLOBAL memory_;
+};
+
 // The clipboard, open for one scope. Check IsOpen(): another program may hold it.
 class OpenClipboardScope {
 public:

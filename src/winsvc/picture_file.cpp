@@ -1,0 +1,90 @@
+#include "winsvc/picture_file.h"
+
+#include "winsvc/com_ptr.h"
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <cstdint>
+
+namespace pixlin {
+namespace {
+
+// Larger pictures are refused rather than risk exhausting memory on a damaged or hostile file.
+constexpr UINT kMaxSide = 16384;
+constexpr uint64_t kMaxBytes = 256u * 1024u * 1024u;
+
+// COM for one scope. A thread already in the multithreaded apartment can use WIC as it is.
+class ComApartment {
+public:
+    ComApartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool initialised_;
+};
+
+// WIC's converter to straight (not premultiplied) BGRA: the colour channels come through unchanged,
+// which the skin's exact key-colour comparison relies on.
+ComPtr<IWICBitmapSource> DecodeFirstFrame(const std::wstring& path) {
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(factory.Receive()))) ||
+        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                  decoder.Receive())) ||
+        FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(factory->CreateFormatConverter(converter.Receive())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
+        return {};
+    }
+    ComPtr<IWICBitmapSource> source;
+    if (FAILED(converter->QueryInterface(IID_IWICBitmapSource, reinterpret_cast<void**>(source.Receive())))) {
+        return {};
+    }
+    return source;
+}
+
+}  // namespace
+
+Bitmap LoadPictureFile(const std::wstring& path) {
+    const ComApartment apartment;
+    const ComPtr<IWICBitmapSource> source = DecodeFirstFrame(path);
+    UINT width = 0;
+    UINT height = 0;
+    if (!source || FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxSide ||
+        height > kMaxSide) {
+        return {};
+    }
+    const uint64_t stride = uint64_t{width} * 4;
+    const uint64_t bytes = stride * height;
+    if (bytes > kMaxBytes) {
+        return {};
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, like WIC's rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr ||
+        FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
+                                  static_cast<BYTE*>(bits)))) {
+        return {};
+    }
+    return bitmap;
+}
+
+}  // namespace pixlin

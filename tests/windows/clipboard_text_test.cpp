@@ -1,0 +1,174 @@
+#include "winsvc/clipboard_text.h"
+
+#include "test_window.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+
+namespace pixlin {
+namespace {
+
+using testing::TestWindow;
+
+// Wine's own clipboard service may hold the clipboard for a moment; tests wait for it.
+bool OpenClipboardPatiently(HWND owner) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+struct ClipboardContents {
+    std::wstring unicode;
+    size_t unicodeBytes = 0;
+    std::optional<std::string> ansi;
+    std::set<UINT> formats;
+};
+
+ClipboardContents ReadClipboard() {
+    ClipboardContents contents;
+    if (!OpenClipboardPatiently(nullptr)) {
+        ADD_FAILURE() << "clipboard cannot be opened";
+        return contents;
+    }
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        contents.formats.insert(format);
+    }
+    if (const HANDLE unicode = GetClipboardData(CF_UNICODETEXT)) {
+        contents.unicodeBytes = GlobalSize(unicode);
+        contents.unicode.assign(static_cast<const wchar_t*>(GlobalLock(unicode)));
+        GlobalUnlock(unicode);
+    }
+    if (const HANDLE ansi = GetClipboardData(CF_TEXT)) {
+        contents.ansi = static_cast<const char*>(GlobalLock(ansi));
+        GlobalUnlock(ansi);
+    }
+    CloseClipboard();
+    return contents;
+}
+
+// A picture and a private format, as another program might have left them.
+void PutPictureAndPrivateData(HWND owner) {
+    ASSERT_TRUE(OpenClipboardPatiently(owner));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, CreateBitmap(2, 2, 1, 32, nullptr));
+    const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(data), "abc", 4);
+    GlobalUnlock(data);
+    SetClipboardData(RegisterClipboardFormatW(L"PixlinTestPrivate"), data);
+    CloseClipboard();
+}
+
+TEST(PutTextOnClipboard, TextIsTheOnlyContentExactly) {
+    const TestWindow owner;
+    const struct {
+        const char* utf8;
+        const wchar_t* utf16;
+    } rows[] = {
+        {"255,128,0", L"255,128,0"},
+        {"'#FF8000'", L"'#FF8000'"},
+        {"33023", L"33023"},
+        {"", L""},
+        {"white - Wei\xc3\x9f", L"white - Wei\u00df"},
+        {"\xe7\x94\xbb \xf0\x9f\x8e\xa8", L"\u753b \U0001F3A8"},
+    };
+    for (const auto& row : rows) {
+        PutPictureAndPrivateData(owner.get());
+        ASSERT_TRUE(PutTextOnClipboard(owner.get(), row.utf8)) << row.utf8;
+
+        const ClipboardContents contents = ReadClipboard();
+        EXPECT_EQ(contents.unicode, row.utf16) << row.utf8;
+        // Other programs may read the whole block: it must hold the text and its NUL, nothing more.
+        EXPECT_EQ(contents.unicodeBytes, (std::wcslen(row.utf16) + 1) * sizeof(wchar_t)) << row.utf8;
+        for (const UINT format : contents.formats) {
+            EXPECT_TRUE(format == CF_UNICODETEXT || format == CF_TEXT || format == CF_OEMTEXT || format == CF_LOCALE)
+                << row.utf8 << ": format " << format;
+        }
+        EXPECT_EQ(contents.formats.count(CF_UNICODETEXT), 1u) << row.utf8;
+    }
+}
+
+TEST(PutTextOnClipboard, SystemDerivesTheAnsiText) {
+    const TestWindow owner;
+    ASSERT_TRUE(PutTextOnClipboard(owner.get(), "240,248,255"));
+    EXPECT_EQ(ReadClipboard().ansi, "240,248,255");
+}
+
+// Another thread holds the clipboard open until released, as another program would.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(std::chrono::milliseconds holdFor = std::chrono::minutes(1))
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = std::thread([this, holdFor] {
+            const bool open = OpenClipboardPatiently(nullptr);
+            SetEvent(opened_);
+            WaitForSingleObject(release_, static_cast<DWORD>(holdFor.count()));
+            if (open) {
+                CloseClipboard();
+            }
+        });
+        // Wine's clipboard service sends messages to the clipboard's owner window on this thread while the
+        // other thread opens the clipboard: keep them flowing, as a window's thread does.
+        while (MsgWaitForMultipleObjects(1, &opened_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&message);
+            }
+        }
+    }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    ~ClipboardHolder() {
+        Release();
+        CloseHandle(release_);
+        CloseHandle(opened_);
+    }
+
+    void Release() {
+        SetEvent(release_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+private:
+    HANDLE release_;
+    HANDLE opened_;
+    std::thread thread_;
+};
+
+TEST(PutTextOnClipboard, GivesUpWhenTheClipboardStaysHeldAndLeavesItAlone) {
+    const TestWindow owner;
+    ASSERT_TRUE(PutTextOnClipboard(owner.get(), "earlier"));
+
+    ClipboardHolder holder;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(PutTextOnClipboard(owner.get(), "later"));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    holder.Release();
+
+    EXPECT_GE(waited, std::chrono::milliseconds(200));
+    EXPECT_LT(waited, std::chrono::seconds(2));
+    EXPECT_EQ(ReadClipboard().unicode, L"earlier");
+}
+
+TEST(PutTextOnClipboard, WaitsForAShortHold) {
+    const TestWindow owner;
+    ASSERT_TRUE(PutTextOnClipboard(owner.get(), "earlier"));
+
+    const ClipboardHolder holder(std::chrono::milliseconds(80));
+    EXPECT_TRUE(PutTextOnClipboard(owner.get(), "later"));
+    EXPECT_EQ(ReadClipboard().unicode, L"later");
+}
+
+}  // namespace
+}  // namespace pixlin
