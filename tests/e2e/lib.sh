@@ -5,6 +5,7 @@ set -euo pipefail
 E2E_EXE=$1
 E2E_SKIN=$2
 E2E_DIR=$(mktemp -d)
+PICKER_DIR=$E2E_DIR
 PICKER_PID=""
 PICKER_WINDOW=""
 
@@ -23,13 +24,19 @@ fail() {
 
 # Copies the program and, unless told otherwise, the default skin's three files.
 install_picker() {
-    cp "$E2E_EXE" "$E2E_DIR/pixlin.exe"
+    cp "$E2E_EXE" "$PICKER_DIR/pixlin.exe"
     local file
     for file in pixlin.dat0 pixlin.dat1 pixlin.dat2; do
         if [ -f "$E2E_SKIN/$file" ]; then
-            cp "$E2E_SKIN/$file" "$E2E_DIR/$file"
+            cp "$E2E_SKIN/$file" "$PICKER_DIR/$file"
         fi
     done
+}
+
+# Installs the picker in a folder below the private one instead, e.g. one with a long or non-ASCII name.
+use_picker_folder() {
+    PICKER_DIR="$E2E_DIR/$1"
+    mkdir -p "$PICKER_DIR"
 }
 
 # Polls until a command succeeds, for at most the given seconds.
@@ -49,7 +56,7 @@ picker_window_found() {
 }
 
 start_picker() {
-    (cd "$E2E_DIR" && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
+    (cd "$PICKER_DIR" && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
     PICKER_PID=$!
     wait_for 20 picker_window_found || fail "the picker window did not appear"
 }
@@ -77,4 +84,35 @@ window_geometry() {
 screen_pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -oE '#[0-9A-Fa-f]{6}' | tr -d '#' |
         tr 'A-F' 'a-f'
+}
+
+# Leaves one of the data files out of the picker's folder.
+remove_data_file() {
+    rm -f "$PICKER_DIR/$1"
+}
+
+window_name_is() {
+    [ "$(window_name "$1")" = "$2" ]
+}
+
+# Sets FOUND_WINDOW to the first window whose name matches the pattern.
+window_named() {
+    FOUND_WINDOW=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$FOUND_WINDOW" ]
+}
+
+screen_width() {
+    xdotool getdisplaygeometry | cut -d' ' -f1
+}
+
+# How many pixels of a window's rectangle on the screen have the colour rrggbb.
+count_colour_in_window() {
+    local x y width height
+    read -r x y width height < <(window_geometry "$1")
+    import -window root -crop "${width}x$height+$x+$y" -depth 8 txt:- | grep -ci "#$2" || true
+}
+
+# Polls until at least the given number of the window's pixels have the colour.
+window_shows_colour() {
+    [ "$(count_colour_in_window "$1" "$2")" -ge "$3" ]
 }

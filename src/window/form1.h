@@ -1,0 +1,144 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "colour/clr_models.h"
+#include "window/form1_design.h"
+#include "window/handler_guard.h"
+#include "window/picture_box.h"
+#include "window/point.h"
+#include "window/timer.h"
+#include "winsvc/win_handles.h"
+
+namespace pixlin {
+
+// A label has no window of its own: it is text drawn over the window's surface and a rectangle that takes clicks.
+struct LabelControl {
+    TwipsRect place;
+    PixelRect pixels;
+    std::string caption;
+    COLORREF foreColor = 0;
+    HFONT font = nullptr;
+};
+
+// The colour swatch. Without a fill colour the window's surface shows through, as before the first sample.
+struct ShapeControl {
+    TwipsRect place;
+    PixelRect pixels;
+    std::optional<COLORREF> fillColor;
+};
+
+using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
+
+struct Form1Args {
+    // Where the data files are looked for; by default the directory of the running program.
+    std::optional<std::wstring> programDirectory;
+    // Every pixel the sampling loop reads goes through here, so that a test can make pixels unreadable.
+    PixelReader readPixel = ::GetPixel;
+};
+
+// How a window came to be unloaded, as the query-unload handler is told.
+inline constexpr int16_t kUnloadFromControlMenu = 0;
+inline constexpr int16_t kUnloadFromCode = 1;
+inline constexpr int16_t kUnloadFromSessionEnd = 2;
+
+// The picker's one window. Constructing it creates the window and runs the start-up; the window is gone again
+// when the skin's layout file could not be opened (hwnd() is then null).
+class Form1 {
+public:
+    explicit Form1(Form1Args args = {});
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    ~Form1();
+
+    HWND hwnd() const noexcept { return hwnd_; }
+
+    void Form_Load();
+    void Timer1_Timer();
+    void Form_KeyDown(int16_t KeyCode, int16_t Shift);
+    void Label3_Click();
+    void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
+
+    Timer& Timer1() noexcept { return *timer1_; }
+    const PictureBox& Picture1() const noexcept { return *picture1_; }
+    const ShapeControl& Shape1() const noexcept { return shape1_; }
+    const LabelControl& Label(Form1Label label) const noexcept { return labels_[static_cast<std::size_t>(label)]; }
+    HWND Text1() const noexcept { return text1_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creation of the window and its controls in their design-time state.
+    void CreateWindowAndControls();
+    void CreateText1(HINSTANCE instance);
+
+    // Closing: the query-unload handler, then the window goes; runs once however many ways close it.
+    void Unload(int16_t unloadMode);
+    void EndWithoutUnload();
+
+    // Start-up steps.
+    std::wstring DataPath(std::wstring_view fileName) const;
+    void LoadSkinPicture();
+    void SizeToPicture();
+    void MoveToTopRight();
+    bool ReadLayoutFile();
+    void ApplyLayout(std::string_view layoutBytes);
+
+    // Sampling.
+    void ShowColour(COLORREF colour);
+    void ShowNoColour();
+    void SetLabelCaption(Form1Label label, std::string caption);
+    void SetText1Text(const std::string& text);
+    void SetShapeFill(std::optional<COLORREF> fill);
+
+    // Window geometry in twips.
+    RECT WindowRect() const noexcept;
+    void SetWindowPixels(int32_t left, int32_t top, int32_t width, int32_t height) noexcept;
+
+    // Mouse on the windowless labels.
+    std::optional<Form1Label> LabelAtPixel(int32_t x, int32_t y) const;
+    void OnLeftButtonDown(int32_t x, int32_t y);
+    void OnLeftButtonUp(int32_t x, int32_t y);
+
+    void OnPaint();
+    LRESULT OnText1Colours(HDC dc);
+
+    Form1Args args_;
+    HandlerGuard guard_;
+    HWND hwnd_ = nullptr;
+    bool unloading_ = false;
+
+    LayoutScale scale_;
+    int32_t dpiY_ = 96;
+    Font boldFont_;
+    Font regularFont_;
+    Bitmap picture_;
+
+    std::wstring programDirectory_;
+    std::wstring appPathSep_;
+
+    std::array<LabelControl, kForm1LabelCount> labels_;
+    ShapeControl shape1_;
+    HWND text1_ = nullptr;
+    WNDPROC text1PreviousProc_ = nullptr;
+    std::string text1Text_;
+    COLORREF text1ForeColor_ = 0;
+    std::optional<PictureBox> picture1_;
+    std::optional<Timer> timer1_;
+    std::optional<Form1Label> pressedLabel_;
+
+    Point LastCursorPos;
+    std::unique_ptr<cClrModels> ClrModel;
+};
+
+}  // namespace pixlin

@@ -1,0 +1,101 @@
+#include "window/form1.h"
+
+#include <algorithm>
+
+#include "app/resource.h"
+#include "window/twips.h"
+
+namespace pixlin {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PixlinForm1";
+constexpr UINT_PTR kTimer1Id = 1;
+constexpr int kText1Id = 10;
+
+Bitmap LoadDefaultSkin(HINSTANCE instance) {
+    return Bitmap(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+Font CreateArial(float points, int32_t dpiY, int weight) {
+    return Font(CreateFontW(-FontHeightPixels(points, dpiY), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            L"Arial"));
+}
+
+void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof(description);
+    // No CS_DBLCLKS: a quick second click on a readout is a second click, not a double click.
+    description.style = 0;
+    description.lpfnWndProc = windowProc;
+    description.hInstance = instance;
+    description.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIXLIN));
+    description.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIXLIN), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    description.lpszClassName = kWindowClass;
+    // A second window of the process (tests make several) finds the class registered already.
+    RegisterClassExW(&description);
+}
+
+}  // namespace
+
+void Form1::CreateWindowAndControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    {
+        const WindowDc screen(nullptr);
+        scale_.twipsPerPixelX = TwipsPerPixel(GetDeviceCaps(screen.get(), LOGPIXELSX));
+        scale_.twipsPerPixelY = TwipsPerPixel(GetDeviceCaps(screen.get(), LOGPIXELSY));
+        dpiY_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    }
+    boldFont_ = CreateArial(kArialBold975Points, dpiY_, FW_BOLD);
+    regularFont_ = CreateArial(kArialRegular9Points, dpiY_, FW_NORMAL);
+    picture_ = LoadDefaultSkin(instance);
+
+    RegisterForm1Class(instance, &Form1::WindowProc);
+    const SIZE size = BitmapSize(picture_.get());
+    // Topmost comes with the start-up, hidden until the skin is in place.
+    CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, std::max(size.cx, 1L),
+                    std::max(size.cy, 1L), nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) {
+        throw RunError(static_cast<int>(GetLastError()), "The window could not be created");
+    }
+
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        LabelControl& label = labels_[i];
+        label.place = kLabelDesign[i].place;
+        label.pixels = ToPixels(label.place, scale_);
+        switch (kLabelDesign[i].font) {
+            case ControlFont::ArialBold975:
+                label.font = boldFont_.get();
+                break;
+            case ControlFont::ArialRegular9:
+                label.font = regularFont_.get();
+                break;
+            case ControlFont::WindowDefault:
+                label.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+                break;
+        }
+    }
+    shape1_.place = kShape1Design;
+    shape1_.pixels = ToPixels(shape1_.place, scale_);
+    CreateText1(instance);
+    picture1_.emplace(kPicture1Design, scale_, LoadDefaultSkin(instance));
+    timer1_.emplace(hwnd_, kTimer1Id);
+}
+
+void Form1::CreateText1(HINSTANCE instance) {
+    const PixelRect place = ToPixels(kText1Design, scale_);
+    text1_ =
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(regularFont_.get()), FALSE);
+    SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    text1PreviousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::Text1Proc)));
+}
+
+}  // namespace pixlin

@@ -1,0 +1,77 @@
+#include "window/form1.h"
+
+#include "winsvc/wide_text.h"
+
+namespace pixlin {
+namespace {
+
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) noexcept : window_(window) { BeginPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(window_, &paint_); }
+
+    HDC dc() const noexcept { return paint_.hdc; }
+    const RECT& area() const noexcept { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+};
+
+RECT ToRect(const PixelRect& pixels) noexcept {
+    return {pixels.left, pixels.top, pixels.right, pixels.bottom};
+}
+
+}  // namespace
+
+// Drawn off-screen and copied in one piece, so the readouts never flicker while they change.
+void Form1::OnPaint() {
+    const PaintScope paint(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right <= 0 || client.bottom <= 0) {
+        return;
+    }
+    const MemoryDc buffer(paint.dc());
+    const Bitmap bufferBitmap(CreateCompatibleBitmap(paint.dc(), client.right, client.bottom));
+    const SelectedObject selectedBuffer(buffer.get(), bufferBitmap.get());
+
+    FillRect(buffer.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (picture_) {
+        const MemoryDc source(buffer.get());
+        const SelectedObject selectedPicture(source.get(), picture_.get());
+        const SIZE size = BitmapSize(picture_.get());
+        BitBlt(buffer.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+    }
+    if (shape1_.fillColor) {
+        const Brush fill(CreateSolidBrush(*shape1_.fillColor));
+        const RECT area = ToRect(shape1_.pixels);
+        FillRect(buffer.get(), &area, fill.get());
+    }
+    SetBkMode(buffer.get(), TRANSPARENT);
+    for (const LabelControl& label : labels_) {
+        if (label.caption.empty()) {
+            continue;
+        }
+        const SelectedObject selectedFont(buffer.get(), label.font);
+        SetTextColor(buffer.get(), label.foreColor);
+        RECT area = ToRect(label.pixels);
+        const std::wstring caption = Widen(label.caption);
+        DrawTextW(buffer.get(), caption.c_str(), static_cast<int>(caption.size()), &area,
+                  DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    }
+
+    const RECT& area = paint.area();
+    BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left,
+           area.top, SRCCOPY);
+}
+
+LRESULT Form1::OnText1Colours(HDC dc) {
+    SetTextColor(dc, text1ForeColor_);
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+}  // namespace pixlin

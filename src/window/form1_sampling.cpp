@@ -1,0 +1,90 @@
+#include "window/form1.h"
+
+#include "window/readout_texts.h"
+#include "winsvc/wide_text.h"
+
+namespace pixlin {
+
+void Form1::Timer1_Timer() {
+    POINT position{0, 0};
+    GetCursorPos(&position);
+    const Point now{position.x, position.y};
+    if (!PointerMoved(LastCursorPos, now)) {
+        return;
+    }
+    LastCursorPos = now;
+    SetWindowTextW(hwnd_, Widen(CaptionText(now.x, now.y)).c_str());
+
+    COLORREF colour = CLR_INVALID;
+    {
+        const WindowDc screen(nullptr);
+        colour = args_.readPixel(screen.get(), now.x, now.y);
+        if (colour == CLR_INVALID) {
+            BitBlt(picture1_->hDC(), 0, 0, 1, 1, screen.get(), now.x, now.y, SRCCOPY);
+            colour = args_.readPixel(picture1_->hDC(), 0, 0);
+        }
+    }
+    // Masking an unreadable pixel would show white; the tick shows no colour instead.
+    if (colour == CLR_INVALID) {
+        ShowNoColour();
+    } else {
+        ShowColour(colour);
+    }
+}
+
+void Form1::ShowColour(COLORREF colour) {
+    picture1_->SetBackColor(colour);
+    SetShapeFill(colour);
+    if (!ClrModel) {
+        ClrModel = std::make_unique<cClrModels>();
+    }
+    Readouts texts = MakeReadouts(static_cast<int32_t>(picture1_->BackColor()), *ClrModel);
+    SetLabelCaption(Form1Label::lbl_LONG, std::move(texts.longValue));
+    SetLabelCaption(Form1Label::lbl_RGB, std::move(texts.rgb));
+    SetLabelCaption(Form1Label::lbl_HEX, std::move(texts.hex));
+    SetText1Text(texts.name);
+    SetLabelCaption(Form1Label::lbl_YCBCR, std::move(texts.ycbcr));
+    SetLabelCaption(Form1Label::lbl_CMYK, std::move(texts.cmyk));
+    SetLabelCaption(Form1Label::lbl_CMY, std::move(texts.cmy));
+    SetLabelCaption(Form1Label::lbl_HLS, std::move(texts.hls));
+}
+
+void Form1::ShowNoColour() {
+    SetShapeFill(std::nullopt);
+    for (const Form1Label readout :
+         {Form1Label::lbl_LONG, Form1Label::lbl_RGB, Form1Label::lbl_HEX, Form1Label::lbl_YCBCR, Form1Label::lbl_CMYK,
+          Form1Label::lbl_CMY, Form1Label::lbl_HLS}) {
+        SetLabelCaption(readout, std::string());
+    }
+    SetText1Text(std::string());
+}
+
+// Only what changed is redrawn: at 100 ticks a second a full repaint would flicker.
+void Form1::SetLabelCaption(Form1Label label, std::string caption) {
+    LabelControl& control = labels_[static_cast<std::size_t>(label)];
+    if (control.caption == caption) {
+        return;
+    }
+    control.caption = std::move(caption);
+    const RECT area{control.pixels.left, control.pixels.top, control.pixels.right, control.pixels.bottom};
+    InvalidateRect(hwnd_, &area, FALSE);
+}
+
+void Form1::SetText1Text(const std::string& text) {
+    if (text1Text_ == text) {
+        return;
+    }
+    text1Text_ = text;
+    SetWindowTextW(text1_, Widen(text).c_str());
+}
+
+void Form1::SetShapeFill(std::optional<COLORREF> fill) {
+    if (shape1_.fillColor == fill) {
+        return;
+    }
+    shape1_.fillColor = fill;
+    const RECT area{shape1_.pixels.left, shape1_.pixels.top, shape1_.pixels.right, shape1_.pixels.bottom};
+    InvalidateRect(hwnd_, &area, FALSE);
+}
+
+}  // namespace pixlin

@@ -1,0 +1,27 @@
+#include "window/handler_guard.h"
+
+#include "winsvc/wide_text.h"
+
+namespace pixlin {
+namespace {
+
+void ShowErrorAndEnd(HWND owner, int number, const std::string& description) {
+    const std::wstring text = L"Run-time error " + std::to_wstring(number) + L":\r\n" + Widen(description);
+    MessageBoxW(IsWindow(owner) ? owner : nullptr, text.c_str(), L"Pixlin", MB_OK | MB_ICONERROR);
+    ExitProcess(static_cast<UINT>(number));
+}
+
+}  // namespace
+
+HandlerGuard::HandlerGuard() : reporter_(ShowErrorAndEnd) {}
+
+void HandlerGuard::Fail(HWND owner, int number, const char* description) noexcept {
+    failed_ = true;
+    try {
+        reporter_(owner, number, description);
+    } catch (...) {
+        ExitProcess(static_cast<UINT>(number));
+    }
+}
+
+}  // namespace pixlin

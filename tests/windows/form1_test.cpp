@@ -1,0 +1,424 @@
+#include "window/form1.h"
+
+#include "scratch_dir.h"
+#include "test_window.h"
+#include "winsvc/system_error_text.h"
+#include "winsvc/wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using testing::ScratchDir;
+using testing::TestWindow;
+
+constexpr char kLayout[] = "rgb=170,40,116,16,16117996\r\nquit=271,11,19,19\r\n";
+
+// A 24-bit bottom-up BMP of one colour, given as 0x00BBGGRR.
+std::string SolidBmp(int width, int height, COLORREF colour) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    const int imageSize = stride * height;
+    std::string bytes(static_cast<std::size_t>(54 + imageSize), '\0');
+    auto put32 = [&bytes](std::size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<uint32_t>(bytes.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(width));
+    put32(22, static_cast<uint32_t>(height));
+    bytes[26] = 1;
+    bytes[28] = 24;
+    put32(34, static_cast<uint32_t>(imageSize));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const auto at = static_cast<std::size_t>(54 + y * stride + x * 3);
+            bytes[at] = static_cast<char>(GetBValue(colour));
+            bytes[at + 1] = static_cast<char>(GetGValue(colour));
+            bytes[at + 2] = static_cast<char>(GetRValue(colour));
+        }
+    }
+    return bytes;
+}
+
+// True when a WM_QUIT was waiting; takes it out of the queue either way and handles everything else.
+bool TakeQuitMessage() {
+    MSG message;
+    bool quit = false;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+        } else {
+            DispatchMessageW(&message);
+        }
+    }
+    return quit;
+}
+
+std::string Caption(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Narrow(text);
+}
+
+// A topmost patch of one colour on the screen, for the picker to sample.
+class ColourPatch {
+public:
+    explicit ColourPatch(RECT place) {
+        static const ATOM windowClass = [] {
+            WNDCLASSEXW description{};
+            description.cbSize = sizeof(description);
+            description.lpfnWndProc = PatchProc;
+            description.hInstance = GetModuleHandleW(nullptr);
+            description.lpszClassName = L"PixlinTestColourPatch";
+            return RegisterClassExW(&description);
+        }();
+        window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, MAKEINTATOM(windowClass), L"patch", WS_POPUP,
+                                  place.left, place.top, place.right - place.left, place.bottom - place.top, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+    }
+    ColourPatch(const ColourPatch&) = delete;
+    ColourPatch& operator=(const ColourPatch&) = delete;
+    ~ColourPatch() { DestroyWindow(window_); }
+
+    // Paints the patch and waits until the screen shows it at the point.
+    bool Show(COLORREF colour, POINT at) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+        for (int attempt = 0; attempt < 300; ++attempt) {
+            TakeQuitMessage();
+            const WindowDc screen(nullptr);
+            if (GetPixel(screen.get(), at.x, at.y) == colour) {
+                return true;
+            }
+            Sleep(10);
+        }
+        return false;
+    }
+
+private:
+    static LRESULT CALLBACK PatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_ERASEBKGND) {
+            RECT all{};
+            GetClientRect(window, &all);
+            const Brush fill(CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA))));
+            FillRect(reinterpret_cast<HDC>(wParam), &all, fill.get());
+            return 1;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND window_;
+};
+
+// Program directory of the tests: a name with characters outside any ANSI code page, as users' folders have.
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() : programDir_(scratch_.Path(L"Farbw\u00e4hler \u753b")) {
+        CreateDirectoryW(programDir_.c_str(), nullptr);
+    }
+    ~Form1Test() override {
+        for (const wchar_t* name : {L"pixlin.dat0", L"pixlin.dat1"}) {
+            DeleteFileW((programDir_ + L"\\" + name).c_str());
+        }
+        RemoveDirectoryW(programDir_.c_str());
+        TakeQuitMessage();
+    }
+
+    void WriteFile(const wchar_t* name, const std::string& bytes) const {
+        const HANDLE file = CreateFileW((programDir_ + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+
+    void WriteSkin() const {
+        WriteFile(L"pixlin.dat0", kLayout);
+        WriteFile(L"pixlin.dat1", SolidBmp(kSkinWidth, kSkinHeight, RGB(40, 44, 52)));
+    }
+
+    // A picker whose timer is stopped, so that only the test's own ticks sample.
+    std::unique_ptr<Form1> MakeForm(PixelReader reader = ::GetPixel) {
+        Form1Args args;
+        args.programDirectory = programDir_;
+        args.readPixel = std::move(reader);
+        auto form = std::make_unique<Form1>(std::move(args));
+        if (form->hwnd() != nullptr) {
+            form->Timer1().SetEnabled(false);
+        }
+        return form;
+    }
+
+    static constexpr int kSkinWidth = 300;
+    static constexpr int kSkinHeight = 232;
+
+    ScratchDir scratch_;
+    std::wstring programDir_;
+};
+
+struct Sample {
+    COLORREF colour;
+    const char* longValue;
+    const char* rgb;
+    const char* hex;
+    const char* name;
+    const char* ycbcr;
+    const char* cmyk;
+    const char* cmy;
+    const char* hls;
+};
+
+void ExpectReadouts(const Form1& form, const Sample& row) {
+    EXPECT_EQ(form.Label(Form1Label::lbl_LONG).caption, row.longValue);
+    EXPECT_EQ(form.Label(Form1Label::lbl_RGB).caption, row.rgb);
+    EXPECT_EQ(form.Label(Form1Label::lbl_HEX).caption, row.hex);
+    EXPECT_EQ(Caption(form.Text1()), row.name);
+    EXPECT_EQ(form.Label(Form1Label::lbl_YCBCR).caption, row.ycbcr);
+    EXPECT_EQ(form.Label(Form1Label::lbl_CMYK).caption, row.cmyk);
+    EXPECT_EQ(form.Label(Form1Label::lbl_CMY).caption, row.cmy);
+    EXPECT_EQ(form.Label(Form1Label::lbl_HLS).caption, row.hls);
+    EXPECT_EQ(form.Shape1().fillColor, std::optional<COLORREF>(row.colour));
+    EXPECT_EQ(form.Picture1().BackColor(), row.colour);
+}
+
+TEST_F(Form1Test, ShowsTheColourUnderThePointerInEveryReadout) {
+    WriteSkin();
+    const auto form = MakeForm();
+    ASSERT_NE(form->hwnd(), nullptr);
+    for (const Form1Label label : {Form1Label::lbl_RGB, Form1Label::lbl_HLS, Form1Label::lbl_LONG}) {
+        EXPECT_EQ(form->Label(label).caption, "") << "before the first tick";
+    }
+    ColourPatch patch(RECT{100, 500, 180, 560});
+    const Sample rows[] = {
+        {RGB(255, 128, 0), "33023", "255,128,0", "'#FF8000'", "", "151,43,202", "0,50,100,0", "0,127,255", "90,50,100"},
+        {RGB(0, 0, 0), "0", "0,0,0", "'#000000'", "black - Schwarz", "0,128,128", "0,0,0,100", "255,255,255", "60,0,0"},
+        {RGB(255, 255, 255), "16777215", "255,255,255", "'#FFFFFF'", "white - Wei\xc3\x9f", "255,128,128", "0,0,0,0",
+         "0,0,0", "60,100,0"},
+        {RGB(255, 255, 0), "65535", "255,255,0", "'#FFFF00'", "yellow - Gelb", "226,0,149", "0,0,100,0", "0,0,255",
+         "120,50,100"},
+    };
+    int x = 110;
+    for (const Sample& row : rows) {
+        const POINT at{x++, 530};
+        ASSERT_TRUE(patch.Show(row.colour, at)) << row.rgb;
+        SetCursorPos(at.x, at.y);
+        form->Timer1_Timer();
+        EXPECT_EQ(Caption(form->hwnd()), "X:" + std::to_string(at.x) + "   Y:530");
+        ExpectReadouts(*form, row);
+    }
+}
+
+TEST_F(Form1Test, ATickWhileThePointerRestsReadsNothing) {
+    WriteSkin();
+    int reads = 0;
+    const auto form = MakeForm([&reads](HDC dc, int x, int y) {
+        ++reads;
+        return GetPixel(dc, x, y);
+    });
+    SetCursorPos(300, 400);
+    form->Timer1_Timer();
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(Caption(form->hwnd()), "X:300   Y:400");
+
+    SetWindowTextW(form->hwnd(), L"untouched");
+    form->Timer1_Timer();
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(Caption(form->hwnd()), "untouched");
+
+    SetCursorPos(300, 401);
+    form->Timer1_Timer();
+    EXPECT_EQ(reads, 2) << "a move in y alone samples";
+    EXPECT_EQ(Caption(form->hwnd()), "X:300   Y:401");
+}
+
+TEST_F(Form1Test, AnUnreadablePixelIsCopiedIntoPicture1AndReadThere) {
+    WriteSkin();
+    ColourPatch patch(RECT{100, 500, 180, 560});
+    ASSERT_TRUE(patch.Show(RGB(255, 128, 0), POINT{120, 520}));
+    std::vector<HDC> readFrom;
+    std::unique_ptr<Form1> form;
+    form = MakeForm([&](HDC dc, int x, int y) -> COLORREF {
+        readFrom.push_back(dc);
+        if (readFrom.size() == 1) {
+            return CLR_INVALID;
+        }
+        EXPECT_EQ(dc, form->Picture1().hDC());
+        EXPECT_EQ(x, 0);
+        EXPECT_EQ(y, 0);
+        return GetPixel(dc, x, y);
+    });
+    SetCursorPos(120, 520);
+    form->Timer1_Timer();
+    ASSERT_EQ(readFrom.size(), 2u);
+    EXPECT_EQ(form->Label(Form1Label::lbl_RGB).caption, "255,128,0");
+    EXPECT_EQ(form->Label(Form1Label::lbl_HLS).caption, "90,50,100");
+    EXPECT_EQ(form->Shape1().fillColor, std::optional<COLORREF>(RGB(255, 128, 0)));
+}
+
+TEST_F(Form1Test, APixelUnreadableBothWaysShowsNoColour) {
+    WriteSkin();
+    bool readable = true;
+    const auto form =
+        MakeForm([&readable](HDC dc, int x, int y) { return readable ? GetPixel(dc, x, y) : COLORREF{CLR_INVALID}; });
+    SetCursorPos(200, 300);
+    form->Timer1_Timer();
+    ASSERT_NE(form->Label(Form1Label::lbl_RGB).caption, "");
+
+    readable = false;
+    SetCursorPos(201, 300);
+    form->Timer1_Timer();
+    EXPECT_EQ(Caption(form->hwnd()), "X:201   Y:300");
+    for (const Form1Label label :
+         {Form1Label::lbl_LONG, Form1Label::lbl_RGB, Form1Label::lbl_HEX, Form1Label::lbl_YCBCR, Form1Label::lbl_CMYK,
+          Form1Label::lbl_CMY, Form1Label::lbl_HLS}) {
+        EXPECT_EQ(form->Label(label).caption, "") << static_cast<int>(label);
+    }
+    EXPECT_EQ(Caption(form->Text1()), "");
+    EXPECT_FALSE(form->Shape1().fillColor.has_value());
+}
+
+TEST_F(Form1Test, StartsVisibleTopmostAndSizedToTheSkinInTheTopRightCorner) {
+    WriteFile(L"pixlin.dat0", kLayout);
+    WriteFile(L"pixlin.dat1", SolidBmp(120, 90, RGB(40, 44, 52)));
+    const auto form = MakeForm();
+    ASSERT_NE(form->hwnd(), nullptr);
+    RECT place{};
+    GetWindowRect(form->hwnd(), &place);
+    EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(place.left, GetSystemMetrics(SM_CXSCREEN) - 120);
+    EXPECT_EQ(place.top, 0);
+    EXPECT_EQ(place.bottom, 90);
+    EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+    const LONG_PTR extended = GetWindowLongPtrW(form->hwnd(), GWL_EXSTYLE);
+    EXPECT_NE(extended & WS_EX_TOPMOST, 0);
+    EXPECT_NE(extended & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(GetWindowLongPtrW(form->hwnd(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
+    EXPECT_EQ(form->Timer1().Interval(), 10u);
+}
+
+TEST_F(Form1Test, AMissingSkinBitmapIsNoFailure) {
+    WriteFile(L"pixlin.dat0", kLayout);
+    const auto form = MakeForm();
+    ASSERT_NE(form->hwnd(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+    RECT place{};
+    GetWindowRect(form->hwnd(), &place);
+    EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(place.top, 0);
+}
+
+// Answers the start-up failure message from another thread, as a user would, and keeps what it said.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(std::wstring title) : title_(std::move(title)), thread_([this] { Answer(); }) {}
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+    ~MessageBoxAnswerer() { Wait(); }
+
+    // The texts of the box's parts; none when no box came within five seconds.
+    const std::vector<std::wstring>& Wait() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        return texts_;
+    }
+
+private:
+    void Answer() {
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            const HWND box = FindWindowW(L"#32770", title_.c_str());
+            if (box != nullptr) {
+                EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts_));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(10);
+        }
+    }
+
+    static BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
+        wchar_t text[512] = {};
+        GetWindowTextW(child, text, 512);
+        reinterpret_cast<std::vector<std::wstring>*>(texts)->emplace_back(text);
+        return TRUE;
+    }
+
+    std::wstring title_;
+    std::vector<std::wstring> texts_;
+    std::thread thread_;
+};
+
+TEST_F(Form1Test, AMissingLayoutFileIsShownAndEndsTheProgram) {
+    WriteFile(L"pixlin.dat1", SolidBmp(kSkinWidth, kSkinHeight, RGB(40, 44, 52)));
+    MessageBoxAnswerer answerer(std::to_wstring(ERROR_FILE_NOT_FOUND));
+    const auto form = MakeForm();
+    const std::vector<std::wstring>& texts = answerer.Wait();
+    ASSERT_FALSE(texts.empty()) << "no message box titled 2";
+    const std::wstring expected = SystemErrorText(ERROR_FILE_NOT_FOUND) + L"\r\npixlin.dat0";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << Narrow(expected);
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_TRUE(TakeQuitMessage());
+}
+
+// Every way of closing runs the query-unload handler, which frees Ctrl+F12 for others, and ends the program.
+TEST_F(Form1Test, EveryCloseUnloadsAndEnds) {
+    const struct {
+        const char* how;
+        void (*close)(Form1& form);
+    } rows[] = {
+        {"Esc", [](Form1& form) { SendMessageW(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Esc in the name box", [](Form1& form) { SendMessageW(form.Text1(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Label3",
+         [](Form1& form) {
+             const PixelRect quit = form.Label(Form1Label::Label3).pixels;
+             const LPARAM centre = MAKELPARAM((quit.left + quit.right) / 2, (quit.top + quit.bottom) / 2);
+             SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+             SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, centre);
+         }},
+        {"close command", [](Form1& form) { SendMessageW(form.hwnd(), WM_CLOSE, 0, 0); }},
+        {"session end", [](Form1& form) { SendMessageW(form.hwnd(), WM_ENDSESSION, TRUE, 0); }},
+    };
+    WriteSkin();
+    const TestWindow other;
+    for (const auto& row : rows) {
+        const auto form = MakeForm();
+        ASSERT_NE(form->hwnd(), nullptr) << row.how;
+        const HWND window = form->hwnd();
+        EXPECT_FALSE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12)) << row.how << ": the picker holds it";
+
+        row.close(*form);
+        EXPECT_FALSE(IsWindow(window)) << row.how;
+        EXPECT_TRUE(TakeQuitMessage()) << row.how;
+        EXPECT_TRUE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12)) << row.how;
+        UnregisterHotKey(other.get(), 1);
+    }
+}
+
+TEST_F(Form1Test, OtherKeysAndClicksBesideTheQuitControlKeepTheWindow) {
+    WriteSkin();
+    const auto form = MakeForm();
+    SendMessageW(form->hwnd(), WM_KEYDOWN, 'A', 0);
+    SendMessageW(form->Text1(), WM_KEYDOWN, VK_RETURN, 0);
+    const PixelRect quit = form->Label(Form1Label::Label3).pixels;
+    // Pressed on the quit control but released beside it: no click.
+    SendMessageW(form->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(quit.left + 1, quit.top + 1));
+    SendMessageW(form->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(quit.right + 5, quit.top + 1));
+    EXPECT_TRUE(IsWindow(form->hwnd()));
+    EXPECT_FALSE(TakeQuitMessage());
+}
+
+}  // namespace
+}  // namespace pixlin
