@@ -53,19 +53,26 @@ else
     results+=("host-sanitize: BUILD FAILED"); total_failed=$((total_failed + 1))
 fi
 
-# The layout reader takes any bytes; a bounded fuzzing run under ASan and UBSan.
-if build fuzz; then
+# The layout reader and the BMP reader take any bytes: bounded fuzzing runs under ASan and UBSan, each starting
+# from a real file of its kind.
+fuzz_target() {
+    local target=$1 seed=$2 seconds=$3
+    local corpus log=build/$target.log
     corpus=$(mktemp -d)
-    cp skin/pixlin.dat0 "$corpus/"
-    if build/fuzz/tests/fuzz/layout_reader_fuzz -max_total_time=60 -timeout=10 "$corpus" >build/fuzz.log 2>&1; then
-        results+=("fuzz: 1 passed, 0 failed ($(grep -oE 'Done [0-9]+ runs' build/fuzz.log))")
+    cp "$seed" "$corpus/"
+    if "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 "$corpus" >"$log" 2>&1; then
+        results+=("$target: 1 passed, 0 failed ($(grep -oE 'Done [0-9]+ runs' "$log"))")
         total_passed=$((total_passed + 1))
     else
-        tail -n 40 build/fuzz.log
-        results+=("fuzz: 0 passed, 1 failed (see build/fuzz.log)")
+        tail -n 40 "$log"
+        results+=("$target: 0 passed, 1 failed (see $log)")
         total_failed=$((total_failed + 1))
     fi
     rm -rf "$corpus"
+}
+if build fuzz; then
+    fuzz_target layout_reader_fuzz skin/pixlin.dat0 45
+    fuzz_target bmp_pixels_fuzz tests/fuzz/seed.bmp 15
 else
     results+=("fuzz: BUILD FAILED"); total_failed=$((total_failed + 1))
 fi

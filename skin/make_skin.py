@@ -78,6 +78,7 @@ READOUTS = [  # (layout key, caption)
 
 SWATCH_FRAME = (12, ROW_TOP, 96, ROW_PITCH * (len(READOUTS) - 1) + ROW_HEIGHT)
 NAME_FRAME = (50, 200, WIDTH - 12 - 50, 24)
+NAME_INSET_X, NAME_INSET_Y = 6, 4
 QUIT_CENTRE, QUIT_RADIUS = (WIDTH - 20, 20), 8
 
 SUPERSAMPLE = 4
@@ -232,7 +233,10 @@ def layout_lines():
     sx, sy, sw, sh = SWATCH_FRAME
     lines.append(f"preview={sx + 2},{sy + 2},{sw - 4},{sh - 4}")
     nx, ny, nw, nh = NAME_FRAME
-    lines.append(f"text={nx + 1},{ny + 1},{nw - 2},{nh - 2},{colour_ref(NAME_TEXT)}")
+    # The name box is as white as its field and has no border: set in from the field's edge, its text gets air
+    # to the left and sits in the middle of the field's height.
+    lines.append(f"text={nx + NAME_INSET_X},{ny + NAME_INSET_Y},{nw - 2 * NAME_INSET_X},{nh - 2 * NAME_INSET_Y},"
+                 f"{colour_ref(NAME_TEXT)}")
     cx, cy = QUIT_CENTRE
     r = QUIT_RADIUS + 1
     lines.append(f"quit={cx - r},{cy - r},{2 * r + 1},{2 * r + 1}")

@@ -2,12 +2,18 @@
 
 #include <windowsx.h>
 
+#include "window/twips.h"
 #include "winsvc/hotkey.h"
 
 namespace pixlin {
 namespace {
 
 constexpr WPARAM kEscapeKey = 27;
+
+// The Button argument of a mouse press.
+constexpr int16_t kLeftButton = 1;
+constexpr int16_t kRightButton = 2;
+constexpr int16_t kMiddleButton = 4;
 
 // The shift state of a key event: 1 Shift, 2 Ctrl, 4 Alt.
 int16_t ShiftState() noexcept {
@@ -69,6 +75,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDOWN:
             guard_.Run(hwnd_, [this, lParam] { OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            guard_.Run(hwnd_, [this, message, lParam] {
+                OnOtherButtonDown(message == WM_RBUTTONDOWN ? kRightButton : kMiddleButton, ShiftState(),
+                                  GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
             return 0;
         case WM_LBUTTONUP:
             guard_.Run(hwnd_, [this, lParam] { OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
@@ -164,11 +177,21 @@ std::optional<Form1Label> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     return static_cast<Form1Label>(*index);
 }
 
-// A label is clicked when the button goes down and up again over it.
+// A label is clicked when the button goes down and up again over it; a press beside every label drags the window.
 void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
     pressedLabel_ = LabelAtPixel(x, y);
     if (pressedLabel_) {
         SetCapture(hwnd_);
+    } else {
+        Form_MouseDown(kLeftButton, ShiftState(), PixelsToTwips(x, scale_.twipsPerPixelX),
+                       PixelsToTwips(y, scale_.twipsPerPixelY));
+    }
+}
+
+// Labels take clicks of the left button only; the other buttons press on them to no effect.
+void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
+    if (!LabelAtPixel(x, y)) {
+        Form_MouseDown(button, shift, PixelsToTwips(x, scale_.twipsPerPixelX), PixelsToTwips(y, scale_.twipsPerPixelY));
     }
 }
 
@@ -181,8 +204,34 @@ void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
     if (!pressed || LabelAtPixel(x, y) != pressed) {
         return;
     }
-    if (*pressed == Form1Label::Label3) {
-        Label3_Click();
+    switch (*pressed) {
+        case Form1Label::lbl_Shape:
+            lbl_Shape_Click();
+            break;
+        case Form1Label::lbl_HLS:
+            lbl_HLS_Click();
+            break;
+        case Form1Label::lbl_CMY:
+            lbl_CMY_Click();
+            break;
+        case Form1Label::lbl_CMYK:
+            lbl_CMYK_Click();
+            break;
+        case Form1Label::lbl_YCBCR:
+            lbl_YCBCR_Click();
+            break;
+        case Form1Label::lbl_LONG:
+            lbl_LONG_Click();
+            break;
+        case Form1Label::lbl_HEX:
+            lbl_HEX_Click();
+            break;
+        case Form1Label::lbl_RGB:
+            lbl_RGB_Click();
+            break;
+        case Form1Label::Label3:
+            Label3_Click();
+            break;
     }
 }
 

@@ -16,6 +16,7 @@
 #include "window/picture_box.h"
 #include "window/point.h"
 #include "window/timer.h"
+#include "winsvc/play_wav.h"
 #include "winsvc/win_handles.h"
 
 namespace pixlin {
@@ -37,12 +38,19 @@ struct ShapeControl {
 };
 
 using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
+using WavePlayer = std::function<void(const std::wstring& path, int16_t wait)>;
+using MessageSender = std::function<LRESULT(HWND window, UINT message, WPARAM wParam, LPARAM lParam)>;
 
 struct Form1Args {
     // Where the data files are looked for; by default the directory of the running program.
     std::optional<std::wstring> programDirectory;
     // Every pixel the sampling loop reads goes through here, so that a test can make pixels unreadable.
     PixelReader readPixel = ::GetPixel;
+    // The click sound goes through here, so that a test can hear whether and what a click played.
+    WavePlayer playWave = static_cast<void (*)(const std::wstring&, int16_t)>(PlayWave);
+    // The window drag sends its message through here: the system's move loop it starts is modal, so a test
+    // records the message instead.
+    MessageSender sendMessage = ::SendMessageW;
 };
 
 // How a window came to be unloaded, as the query-unload handler is told.
@@ -66,12 +74,31 @@ public:
     void Form_KeyDown(int16_t KeyCode, int16_t Shift);
     void Label3_Click();
     void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
+    void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void lbl_CMY_Click();
+    void lbl_CMYK_Click();
+    void lbl_HEX_Click();
+    void lbl_HLS_Click();
+    void lbl_LONG_Click();
+    void lbl_RGB_Click();
+    void lbl_YCBCR_Click();
+    void lbl_Shape_Click();
+    void PlaySound();
 
     Timer& Timer1() noexcept { return *timer1_; }
     const PictureBox& Picture1() const noexcept { return *picture1_; }
     const ShapeControl& Shape1() const noexcept { return shape1_; }
     const LabelControl& Label(Form1Label label) const noexcept { return labels_[static_cast<std::size_t>(label)]; }
     HWND Text1() const noexcept { return text1_; }
+
+    // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+    void SetPicture(Bitmap picture);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,6 +120,8 @@ private:
     void MoveToTopRight();
     bool ReadLayoutFile();
     void ApplyLayout(std::string_view layoutBytes);
+    void PlaceControl(const PlacementAssignment& assignment);
+    void SetControlForeColor(const ForeColorAssignment& assignment);
 
     // Sampling.
     void ShowColour(COLORREF colour);
@@ -101,14 +130,14 @@ private:
     void SetText1Text(const std::string& text);
     void SetShapeFill(std::optional<COLORREF> fill);
 
-    // Window geometry in twips.
     RECT WindowRect() const noexcept;
-    void SetWindowPixels(int32_t left, int32_t top, int32_t width, int32_t height) noexcept;
 
     // Mouse on the windowless labels.
     std::optional<Form1Label> LabelAtPixel(int32_t x, int32_t y) const;
     void OnLeftButtonDown(int32_t x, int32_t y);
     void OnLeftButtonUp(int32_t x, int32_t y);
+    void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
+    void CopyReadout(Form1Label readout);
 
     void OnPaint();
     LRESULT OnText1Colours(HDC dc);
@@ -130,6 +159,7 @@ private:
     std::array<LabelControl, kForm1LabelCount> labels_;
     ShapeControl shape1_;
     HWND text1_ = nullptr;
+    TwipsRect text1Place_ = kText1Design;
     WNDPROC text1PreviousProc_ = nullptr;
     std::string text1Text_;
     COLORREF text1ForeColor_ = 0;

@@ -62,6 +62,9 @@ void Form1::OnPaint() {
         DrawTextW(buffer.get(), caption.c_str(), static_cast<int>(caption.size()), &area,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
+    if (picture1_) {
+        picture1_->Paint(buffer.get());
+    }
 
     const RECT& area = paint.area();
     BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left,

@@ -1,11 +1,14 @@
 #include "window/form1.h"
 
 #include "window/data_paths.h"
+#include "window/skip_on_failure.h"
 #include "window/twips.h"
+#include "winsvc/file_bytes.h"
 #include "winsvc/hotkey.h"
 #include "winsvc/module_file.h"
 #include "winsvc/on_top.h"
 #include "winsvc/picture_file.h"
+#include "winsvc/skin.h"
 #include "winsvc/system_error_text.h"
 
 namespace pixlin {
@@ -14,43 +17,6 @@ namespace {
 constexpr UINT kTimer1IntervalMs = 10;
 constexpr wchar_t kLayoutFileName[] = L"pixlin.dat0";
 constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
-
-// From the skin bitmap on, every start-up step stands alone: one that fails is abandoned and the next one runs.
-template <typename Step>
-void SkipOnFailure(Step&& step) noexcept {
-    try {
-        std::forward<Step>(step)();
-    } catch (...) {
-    }
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) noexcept : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (IsOpen()) {
-            CloseHandle(handle_);
-        }
-    }
-
-    bool IsOpen() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const noexcept { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-std::string ReadToEnd(HANDLE file) {
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) {
-        bytes.append(chunk, read);
-    }
-    return bytes;
-}
 
 }  // namespace
 
@@ -66,11 +32,15 @@ void Form1::Form_Load() {
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();
-    // The skin's window shape joins here; until then the window shows its design-time surface.
-    SkipOnFailure([this] { ShowWindow(hwnd_, SW_SHOW); });
+    SkipOnFailure([this] { ApplySkin(*this, *picture1_); });
     MoveToTopRight();
     if (!ReadLayoutFile()) {
         EndWithoutUnload();
+        return;
+    }
+    // A skin that failed before its end has not shown the window yet.
+    if (!IsWindowVisible(hwnd_)) {
+        ShowWindow(hwnd_, SW_SHOW);
     }
 }
 
@@ -87,30 +57,13 @@ void Form1::LoadSkinPicture() {
 }
 
 void Form1::SizeToPicture() {
-    SkipOnFailure([this] {
-        const RECT place = WindowRect();
-        SetWindowPixels(place.left, place.top, place.right - place.left,
-                        TwipsToPixels(picture1_->Height(), scale_.twipsPerPixelY));
-    });
-    SkipOnFailure([this] {
-        const RECT place = WindowRect();
-        SetWindowPixels(place.left, place.top, TwipsToPixels(picture1_->Width(), scale_.twipsPerPixelX),
-                        place.bottom - place.top);
-    });
+    SkipOnFailure([this] { SetHeight(picture1_->Height()); });
+    SkipOnFailure([this] { SetWidth(picture1_->Width()); });
 }
 
 void Form1::MoveToTopRight() {
-    SkipOnFailure([this] {
-        const RECT place = WindowRect();
-        SetWindowPixels(place.left, 0, place.right - place.left, place.bottom - place.top);
-    });
-    SkipOnFailure([this] {
-        const RECT place = WindowRect();
-        const float screenWidth = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX);
-        const float windowWidth = PixelsToTwips(place.right - place.left, scale_.twipsPerPixelX);
-        SetWindowPixels(TwipsToPixels(screenWidth - windowWidth, scale_.twipsPerPixelX), place.top,
-                        place.right - place.left, place.bottom - place.top);
-    });
+    SkipOnFailure([this] { SetTop(0.0f); });
+    SkipOnFailure([this] { SetLeft(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX) - Width()); });
 }
 
 // False when the layout file cannot be opened: the failure has been shown and the program is to end.
@@ -127,18 +80,47 @@ bool Form1::ReadLayoutFile() {
     return true;
 }
 
-void Form1::ApplyLayout(std::string_view /*layoutBytes*/) {
-    // The skin's layout reader takes the bytes here; until it does, every control keeps its design-time place.
-}
-
 RECT Form1::WindowRect() const noexcept {
     RECT place{};
     GetWindowRect(hwnd_, &place);
     return place;
 }
 
-void Form1::SetWindowPixels(int32_t left, int32_t top, int32_t width, int32_t height) noexcept {
-    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+float Form1::Width() const {
+    const RECT place = WindowRect();
+    return PixelsToTwips(place.right - place.left, scale_.twipsPerPixelX);
+}
+
+float Form1::Height() const {
+    const RECT place = WindowRect();
+    return PixelsToTwips(place.bottom - place.top, scale_.twipsPerPixelY);
+}
+
+void Form1::SetLeft(float twips) {
+    const int32_t left = TwipsToPixels(twips, scale_.twipsPerPixelX);
+    SetWindowPos(hwnd_, nullptr, left, WindowRect().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetTop(float twips) {
+    const int32_t top = TwipsToPixels(twips, scale_.twipsPerPixelY);
+    SetWindowPos(hwnd_, nullptr, WindowRect().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetWidth(float twips) {
+    const int32_t width = TwipsToPixels(twips, scale_.twipsPerPixelX);
+    const RECT place = WindowRect();
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetHeight(float twips) {
+    const int32_t height = TwipsToPixels(twips, scale_.twipsPerPixelY);
+    const RECT place = WindowRect();
+    SetWindowPos(hwnd_, nullptr, 0, 0, place.right - place.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetPicture(Bitmap picture) {
+    picture_ = std::move(picture);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 }  // namespace pixlin

@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/run_error.h"
 #include "window/twips.h"
 
 namespace pixlin {
+namespace {
+
+constexpr int kInvalidPropertyValue = 380;
+
+}  // namespace
 
 SIZE BitmapSize(HBITMAP bitmap) noexcept {
     BITMAP description{};
@@ -22,18 +28,46 @@ PictureBox::PictureBox(TwipsRect place, const LayoutScale& scale, Bitmap picture
 
 void PictureBox::SetPicture(Bitmap picture) {
     picture_ = std::move(picture);
-    if (picture_) {
-        const SIZE size = BitmapSize(picture_.get());
-        place_.width = PixelsToTwips(size.cx, scale_.twipsPerPixelX);
-        place_.height = PixelsToTwips(size.cy, scale_.twipsPerPixelY);
-    }
+    FitToPicture();
     RedrawImage();
 }
 
+void PictureBox::SetBorderStyle(int32_t style) {
+    if (style != kBorderStyleNone && style != kBorderStyleFixedSingle) {
+        throw RunError(kInvalidPropertyValue, "Invalid property value");
+    }
+    borderStyle_ = style;
+    FitToPicture();
+    RedrawImage();
+}
+
+void PictureBox::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitToPicture();
+    RedrawImage();
+}
+
+int32_t PictureBox::BorderPixels() const noexcept {
+    return borderStyle_ == kBorderStyleFixedSingle ? 1 : 0;
+}
+
+// The frame is part of the box: a framed box is two pixels wider and taller than its picture.
+void PictureBox::FitToPicture() {
+    if (!autoSize_ || !picture_) {
+        return;
+    }
+    const SIZE size = BitmapSize(picture_.get());
+    const int64_t frame = 2 * BorderPixels();
+    place_.width = static_cast<float>(static_cast<double>(size.cx + frame) * scale_.twipsPerPixelX);
+    place_.height = static_cast<float>(static_cast<double>(size.cy + frame) * scale_.twipsPerPixelY);
+}
+
+// The image covers the inside of the frame. Pixels beyond it cannot be read: GetPixel gives CLR_INVALID there.
 void PictureBox::RedrawImage() {
     // The image always has at least one pixel: the sampling fallback copies into its corner.
-    const int32_t width = std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX));
-    const int32_t height = std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY));
+    const int32_t frame = 2 * BorderPixels();
+    const int32_t width = std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX) - frame);
+    const int32_t height = std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY) - frame);
 
     selectedImage_.reset();
     const WindowDc screen(nullptr);
@@ -51,6 +85,20 @@ void PictureBox::RedrawImage() {
         const SelectedObject selected(source.get(), picture_.get());
         BitBlt(imageDc_.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
     }
+}
+
+void PictureBox::Paint(HDC dc) const {
+    if (!visible_) {
+        return;
+    }
+    const PixelRect box = ToPixels(place_, scale_);
+    const int32_t border = BorderPixels();
+    if (border > 0) {
+        const RECT frame{box.left, box.top, box.right, box.bottom};
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
+    }
+    BitBlt(dc, box.left + border, box.top + border, box.right - box.left - 2 * border,
+           box.bottom - box.top - 2 * border, imageDc_.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace pixlin

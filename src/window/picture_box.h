@@ -10,8 +10,13 @@
 
 namespace pixlin {
 
-// A hidden picture box: it holds a picture, takes that picture's size, and keeps a persistent image of it in a
-// memory device context of its own, which stays readable although the box is never shown.
+inline constexpr int32_t kBorderStyleNone = 0;
+inline constexpr int32_t kBorderStyleFixedSingle = 1;
+
+// A windowless picture box drawn on its form. It holds a picture and keeps an image of it in a memory device
+// context of its own; with its persistent image switched on, that image is its device context, readable although
+// the box is not shown. Auto-size makes the box take its picture's size plus its border. At design time it is
+// visible, framed, and neither persistent nor auto-sized.
 class PictureBox {
 public:
     PictureBox(TwipsRect place, const LayoutScale& scale, Bitmap picture);
@@ -21,22 +26,41 @@ public:
     void SetPicture(Bitmap picture);
     HBITMAP Picture() const noexcept { return picture_.get(); }
 
-    // The device context of the persistent image.
-    HDC hDC() const noexcept { return imageDc_.get(); }
+    // The device context of the persistent image; null while the box keeps none.
+    HDC hDC() const noexcept { return autoRedraw_ ? imageDc_.get() : nullptr; }
 
     COLORREF BackColor() const noexcept { return backColor_; }
     void SetBackColor(COLORREF colour) noexcept { backColor_ = colour; }
 
+    void SetVisible(bool visible) noexcept { visible_ = visible; }
+    void SetBorderStyle(int32_t style);
+    void SetAutoRedraw(bool on) noexcept { autoRedraw_ = on; }
+    void SetAutoSize(bool on);
+
     float Width() const noexcept { return place_.width; }
     float Height() const noexcept { return place_.height; }
+    void SetLeft(float twips) noexcept { place_.left = twips; }
+    void SetTop(float twips) noexcept { place_.top = twips; }
+
+    // The twips-per-pixel factors the box converts its place with.
+    const LayoutScale& Scale() const noexcept { return scale_; }
+
+    // Draws the box at its place, if it is visible.
+    void Paint(HDC dc) const;
 
 private:
+    int32_t BorderPixels() const noexcept;
+    void FitToPicture();
     void RedrawImage();
 
     LayoutScale scale_;
     TwipsRect place_;
     Bitmap picture_;
     COLORREF backColor_;
+    bool visible_ = true;
+    int32_t borderStyle_ = kBorderStyleFixedSingle;
+    bool autoRedraw_ = false;
+    bool autoSize_ = false;
     MemoryDc imageDc_;
     Bitmap image_;
     std::optional<SelectedObject> selectedImage_;

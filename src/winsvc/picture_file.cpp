@@ -1,6 +1,8 @@
 #include "winsvc/picture_file.h"
 
+#include "winsvc/bmp_pixels.h"
 #include "winsvc/com_ptr.h"
+#include "winsvc/file_bytes.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -11,7 +13,7 @@ namespace pixlin {
 namespace {
 
 // Larger pictures are refused rather than risk exhausting memory on a damaged or hostile file.
-constexpr UINT kMaxSide = 16384;
+constexpr int32_t kMaxSide = 16384;
 constexpr uint64_t kMaxBytes = 256u * 1024u * 1024u;
 
 // COM for one scope. A thread already in the multithreaded apartment can use WIC as it is.
@@ -53,15 +55,38 @@ ComPtr<IWICBitmapSource> DecodeFirstFrame(const std::wstring& path) {
     return source;
 }
 
-}  // namespace
+// A top-down 32-bit DIB section of the size, and where its pixels go.
+Bitmap CreateTopDownBitmap(UINT width, UINT height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+    return *bits != nullptr ? std::move(bitmap) : Bitmap();
+}
 
-Bitmap LoadPictureFile(const std::wstring& path) {
+Bitmap BitmapFromBmp(std::string_view file, const BmpLayout& layout) {
+    void* bits = nullptr;
+    Bitmap bitmap = CreateTopDownBitmap(static_cast<UINT>(layout.width), static_cast<UINT>(layout.height), &bits);
+    if (bitmap) {
+        CopyBmpPixels(file, layout, static_cast<uint32_t*>(bits));
+    }
+    return bitmap;
+}
+
+// The imaging component and COM, which it needs, take megabytes of their own: they load only for pictures the
+// program does not read itself.
+Bitmap BitmapFromImagingComponent(const std::wstring& path) {
     const ComApartment apartment;
     const ComPtr<IWICBitmapSource> source = DecodeFirstFrame(path);
     UINT width = 0;
     UINT height = 0;
-    if (!source || FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxSide ||
-        height > kMaxSide) {
+    if (!source || FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        width > static_cast<UINT>(kMaxSide) || height > static_cast<UINT>(kMaxSide)) {
         return {};
     }
     const uint64_t stride = uint64_t{width} * 4;
@@ -69,22 +94,28 @@ Bitmap LoadPictureFile(const std::wstring& path) {
     if (bytes > kMaxBytes) {
         return {};
     }
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, like WIC's rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr ||
-        FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
-                                  static_cast<BYTE*>(bits)))) {
+    Bitmap bitmap = CreateTopDownBitmap(width, height, &bits);
+    if (!bitmap || FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
+                                             static_cast<BYTE*>(bits)))) {
         return {};
     }
     return bitmap;
+}
+
+}  // namespace
+
+Bitmap LoadPictureFile(const std::wstring& path) {
+    const std::optional<std::string> file = ReadWholeFile(path);
+    if (!file || file->empty()) {
+        return {};
+    }
+    if (const std::optional<BmpLayout> layout = ReadBmpLayout(*file, kMaxSide);
+        layout &&
+        uint64_t{static_cast<uint32_t>(layout->width)} * static_cast<uint32_t>(layout->height) * 4 <= kMaxBytes) {
+        return BitmapFromBmp(*file, *layout);
+    }
+    return BitmapFromImagingComponent(path);
 }
 
 }  // namespace pixlin

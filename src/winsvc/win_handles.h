@@ -141,6 +141,27 @@ private:
     HGLOBAL memory_;
 };
 
+// A file from CreateFileW, closed with CloseHandle. Check IsOpen(): INVALID_HANDLE_VALUE stands for failure.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) noexcept : handle_(handle) {}
+    FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    FileHandle& operator=(FileHandle&&) = delete;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (IsOpen()) {
+            CloseHandle(handle_);
+        }
+    }
+
+    bool IsOpen() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const noexcept { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
 // The clipboard, open for one scope. Check IsOpen(): another program may hold it.
 class OpenClipboardScope {
 public:

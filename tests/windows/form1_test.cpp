@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "message_box_answerer.h"
 #include "scratch_dir.h"
 #include "test_window.h"
 #include "winsvc/system_error_text.h"
@@ -15,6 +16,8 @@
 namespace pixlin {
 namespace {
 
+using testing::DrainMessages;
+using testing::MessageBoxAnswerer;
 using testing::ScratchDir;
 using testing::TestWindow;
 
@@ -51,20 +54,6 @@ std::string SolidBmp(int width, int height, COLORREF colour) {
     return bytes;
 }
 
-// True when a WM_QUIT was waiting; takes it out of the queue either way and handles everything else.
-bool TakeQuitMessage() {
-    MSG message;
-    bool quit = false;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quit = true;
-        } else {
-            DispatchMessageW(&message);
-        }
-    }
-    return quit;
-}
-
 std::string Caption(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
@@ -98,7 +87,7 @@ public:
         InvalidateRect(window_, nullptr, TRUE);
         UpdateWindow(window_);
         for (int attempt = 0; attempt < 300; ++attempt) {
-            TakeQuitMessage();
+            DrainMessages();
             const WindowDc screen(nullptr);
             if (GetPixel(screen.get(), at.x, at.y) == colour) {
                 return true;
@@ -134,7 +123,7 @@ protected:
             DeleteFileW((programDir_ + L"\\" + name).c_str());
         }
         RemoveDirectoryW(programDir_.c_str());
-        TakeQuitMessage();
+        DrainMessages();
     }
 
     void WriteFile(const wchar_t* name, const std::string& bytes) const {
@@ -320,47 +309,6 @@ TEST_F(Form1Test, AMissingSkinBitmapIsNoFailure) {
     EXPECT_EQ(place.top, 0);
 }
 
-// Answers the start-up failure message from another thread, as a user would, and keeps what it said.
-class MessageBoxAnswerer {
-public:
-    explicit MessageBoxAnswerer(std::wstring title) : title_(std::move(title)), thread_([this] { Answer(); }) {}
-    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-    ~MessageBoxAnswerer() { Wait(); }
-
-    // The texts of the box's parts; none when no box came within five seconds.
-    const std::vector<std::wstring>& Wait() {
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-        return texts_;
-    }
-
-private:
-    void Answer() {
-        for (int attempt = 0; attempt < 500; ++attempt) {
-            const HWND box = FindWindowW(L"#32770", title_.c_str());
-            if (box != nullptr) {
-                EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts_));
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            Sleep(10);
-        }
-    }
-
-    static BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
-        wchar_t text[512] = {};
-        GetWindowTextW(child, text, 512);
-        reinterpret_cast<std::vector<std::wstring>*>(texts)->emplace_back(text);
-        return TRUE;
-    }
-
-    std::wstring title_;
-    std::vector<std::wstring> texts_;
-    std::thread thread_;
-};
-
 TEST_F(Form1Test, AMissingLayoutFileIsShownAndEndsTheProgram) {
     WriteFile(L"pixlin.dat1", SolidBmp(kSkinWidth, kSkinHeight, RGB(40, 44, 52)));
     MessageBoxAnswerer answerer(std::to_wstring(ERROR_FILE_NOT_FOUND));
@@ -370,7 +318,7 @@ TEST_F(Form1Test, AMissingLayoutFileIsShownAndEndsTheProgram) {
     const std::wstring expected = SystemErrorText(ERROR_FILE_NOT_FOUND) + L"\r\npixlin.dat0";
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << Narrow(expected);
     EXPECT_EQ(form->hwnd(), nullptr);
-    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_TRUE(DrainMessages());
 }
 
 // Every way of closing runs the query-unload handler, which frees Ctrl+F12 for others, and ends the program.
@@ -401,7 +349,7 @@ TEST_F(Form1Test, EveryCloseUnloadsAndEnds) {
 
         row.close(*form);
         EXPECT_FALSE(IsWindow(window)) << row.how;
-        EXPECT_TRUE(TakeQuitMessage()) << row.how;
+        EXPECT_TRUE(DrainMessages()) << row.how;
         EXPECT_TRUE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12)) << row.how;
         UnregisterHotKey(other.get(), 1);
     }
@@ -417,7 +365,7 @@ TEST_F(Form1Test, OtherKeysAndClicksBesideTheQuitControlKeepTheWindow) {
     SendMessageW(form->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(quit.left + 1, quit.top + 1));
     SendMessageW(form->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(quit.right + 5, quit.top + 1));
     EXPECT_TRUE(IsWindow(form->hwnd()));
-    EXPECT_FALSE(TakeQuitMessage());
+    EXPECT_FALSE(DrainMessages());
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ public:
         RemoveDirectoryW(path_.c_str());
     }
 
+    // The directory itself, without a trailing backslash, as the program's own directory comes.
+    const std::wstring& Root() const { return path_; }
+
     std::wstring Path(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
 
     // Writes the bytes to a new file in the directory and returns its full path.

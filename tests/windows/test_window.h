@@ -31,4 +31,19 @@ private:
     HWND window_;
 };
 
+// Handles what is waiting in the queue, as the message loop would; true when a WM_QUIT was among it. The WM_QUIT
+// is taken out either way, so that it cannot end a later test's message box.
+inline bool DrainMessages() {
+    MSG message;
+    bool quit = false;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+        } else {
+            DispatchMessageW(&message);
+        }
+    }
+    return quit;
+}
+
 }  // namespace pixlin::testing

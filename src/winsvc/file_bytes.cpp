@@ -1,0 +1,38 @@
+#include "winsvc/file_bytes.h"
+
+#include <algorithm>
+
+#include "winsvc/win_handles.h"
+
+namespace pixlin {
+namespace {
+
+constexpr DWORD kChunkBytes = 64 * 1024;
+
+}  // namespace
+
+std::string ReadToEnd(HANDLE file) {
+    std::string bytes;
+    // The size is only a hint for the first allocation: a file may grow or shrink while it is read.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+        bytes.reserve(static_cast<std::size_t>(std::min<LONGLONG>(size.QuadPart, 512LL * 1024 * 1024)));
+    }
+    std::string chunk(kChunkBytes, '\0');
+    DWORD read = 0;
+    while (ReadFile(file, chunk.data(), kChunkBytes, &read, nullptr) && read > 0) {
+        bytes.append(chunk.data(), read);
+    }
+    return bytes;
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        return std::nullopt;
+    }
+    return ReadToEnd(file.get());
+}
+
+}  // namespace pixlin

@@ -1,0 +1,66 @@
+#include "winsvc/skin.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "window/form1.h"
+#include "window/picture_box.h"
+#include "window/twips.h"
+#include "winsvc/region_runs.h"
+
+namespace pixlin {
+namespace {
+
+// The window keeps its surface for its whole life, independent of what later happens to the picture box.
+Bitmap CopyPicture(HBITMAP picture) {
+    if (picture == nullptr) {
+        return Bitmap();
+    }
+    return Bitmap(static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+}  // namespace
+
+void ApplySkin(Form1& form, PictureBox& picture) {
+    ShowWindow(form.hwnd(), SW_HIDE);
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+
+    // Without a frame and with auto-size the box is exactly as large as its picture, and the persistent image is
+    // what the scan reads, since the hidden box is never drawn.
+    picture.SetVisible(false);
+    picture.SetLeft(0.0f);
+    picture.SetTop(0.0f);
+    picture.SetBorderStyle(kBorderStyleNone);
+    picture.SetAutoRedraw(true);
+    picture.SetAutoSize(true);
+
+    form.SetWidth(picture.Width());
+    form.SetHeight(picture.Height());
+    form.SetPicture(CopyPicture(picture.Picture()));
+
+    Region region = RegionFromBitmap(picture);
+    // From here on the region belongs to the window.
+    SetWindowRgn(form.hwnd(), region.release(), TRUE);
+
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    ShowWindow(form.hwnd(), SW_SHOW);
+}
+
+Region RegionFromBitmap(const PictureBox& picture) {
+    Region accumulator(CreateRectRgn(0, 0, 0, 0));
+    const LayoutScale& scale = picture.Scale();
+    const int32_t height = TwipsToPixels(picture.Height(), scale.twipsPerPixelY);
+    const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
+
+    // One pixel at a time: CLR_INVALID, for a pixel that cannot be read, compares like any other colour.
+    const HDC image = picture.hDC();
+    const std::vector<RunRect> runs =
+        ScanRuns(width, height, [image](int32_t x, int32_t y) { return static_cast<int32_t>(GetPixel(image, x, y)); });
+    for (const RunRect& run : runs) {
+        const Region rectangle(CreateRectRgn(run.left, run.top, run.right, run.bottom));
+        CombineRgn(accumulator.get(), accumulator.get(), rectangle.get(), RGN_OR);
+    }
+    return accumulator;
+}
+
+}  // namespace pixlin

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "winsvc/win_handles.h"
+
+namespace pixlin {
+
+class Form1;
+class PictureBox;
+
+// Fits the window to the skin bitmap in the picture box: its size, its surface and its shape. Every pixel of the
+// bitmap's top-left colour is cut out of the window. Hides the window while it works and shows it at the end.
+void ApplySkin(Form1& form, PictureBox& picture);
+
+// The window region of the picture box's persistent image: the union of the one-pixel-high runs of pixels that
+// differ from the colour at (0, 0), in window coordinates.
+Region RegionFromBitmap(const PictureBox& picture);
+
+}  // namespace pixlin

@@ -1,0 +1,328 @@
+#include "window/about_text.h"
+#include "window/form1.h"
+
+#include "message_box_answerer.h"
+#include "scratch_dir.h"
+#include "test_clipboard.h"
+#include "test_window.h"
+#include "winsvc/wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using testing::ClipboardContents;
+using testing::DrainMessages;
+using testing::MessageBoxAnswerer;
+using testing::OpenClipboardPatiently;
+using testing::PutPictureAndPrivateData;
+using testing::ReadClipboard;
+using testing::ScratchDir;
+using testing::TestWindow;
+
+constexpr char kLayout[] =
+    "rgb=170,40,116,16,16117996\r\nhex=170,62,116,16,16117996\r\nlong=170,84,116,16,16117996\r\n"
+    "hls=170,106,116,16,16117996\r\ncmy=170,128,116,16,16117996\r\ncmyk=170,150,116,16,16117996\r\n"
+    "ycbcr=170,172,116,16,16117996\r\npreview=14,40,92,148\r\ntext=51,201,236,22,3155488\r\nquit=271,11,19,19\r\n";
+
+bool OnlyTextFormats(const std::set<UINT>& formats) {
+    for (const UINT format : formats) {
+        if (format != CF_UNICODETEXT && format != CF_TEXT && format != CF_OEMTEXT && format != CF_LOCALE) {
+            return false;
+        }
+    }
+    return formats.count(CF_UNICODETEXT) == 1;
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        DrainMessages();
+        Sleep(5);
+    }
+}
+
+std::string Caption(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Narrow(text);
+}
+
+POINT Centre(const PixelRect& place) {
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+LPARAM At(POINT point) {
+    return MAKELPARAM(point.x, point.y);
+}
+
+void Click(HWND window, POINT press, POINT release) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(press));
+    SendMessageW(window, WM_LBUTTONUP, 0, At(release));
+}
+
+struct Played {
+    std::wstring path;
+    int16_t wait;
+};
+
+struct Sent {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Another thread holds the clipboard open until the end of its scope, as another program would.
+class ClipboardHolder {
+public:
+    ClipboardHolder()
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = std::thread([this] {
+            const bool open = OpenClipboardPatiently(nullptr);
+            SetEvent(opened_);
+            WaitForSingleObject(release_, INFINITE);
+            if (open) {
+                CloseClipboard();
+            }
+        });
+        // Wine's clipboard service talks to the owner window on this thread while the other one opens it.
+        while (MsgWaitForMultipleObjects(1, &opened_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+            DrainMessages();
+        }
+    }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    ~ClipboardHolder() {
+        SetEvent(release_);
+        thread_.join();
+        CloseHandle(release_);
+        CloseHandle(opened_);
+    }
+
+private:
+    HANDLE release_;
+    HANDLE opened_;
+    std::thread thread_;
+};
+
+class Form1Clicks : public ::testing::Test {
+protected:
+    Form1Clicks() { scratch_.Write(L"pixlin.dat0", kLayout); }
+    ~Form1Clicks() override { DrainMessages(); }
+
+    // A picker that samples the given colour wherever the pointer is, with its timer stopped unless asked.
+    std::unique_ptr<Form1> MakeForm(COLORREF colour = RGB(255, 128, 0), bool sampling = false) {
+        Form1Args args;
+        args.programDirectory = scratch_.Root();
+        args.readPixel = [this, colour](HDC, int, int) {
+            ++reads_;
+            return colour;
+        };
+        args.playWave = [this](const std::wstring& path, int16_t wait) { played_.push_back({path, wait}); };
+        args.sendMessage = [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            sent_.push_back({window, message, wParam, lParam});
+            return 0;
+        };
+        auto form = std::make_unique<Form1>(std::move(args));
+        if (form->hwnd() != nullptr) {
+            form->Timer1().SetEnabled(sampling);
+        }
+        return form;
+    }
+
+    // A point of the window's surface that no label and not the name box covers.
+    static POINT FreePoint(const Form1& form) {
+        RECT client{};
+        GetClientRect(form.hwnd(), &client);
+        RECT nameBox{};
+        GetWindowRect(form.Text1(), &nameBox);
+        MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&nameBox), 2);
+        for (int y = client.top + 2; y < client.bottom; y += 4) {
+            for (int x = client.left + 2; x < client.right; x += 4) {
+                bool covered = PtInRect(&nameBox, POINT{x, y}) != FALSE;
+                for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
+                    covered = covered || form.Label(static_cast<Form1Label>(i)).pixels.Contains(x, y);
+                }
+                if (!covered) {
+                    return {x, y};
+                }
+            }
+        }
+        ADD_FAILURE() << "no free point on the window";
+        return {0, 0};
+    }
+
+    ScratchDir scratch_;
+    int reads_ = 0;
+    std::vector<Played> played_;
+    std::vector<Sent> sent_;
+    const TestWindow clipboardUser_;
+};
+
+const struct {
+    Form1Label label;
+    const wchar_t* text;
+} kReadoutsOfOrange[] = {
+    {Form1Label::lbl_RGB, L"255,128,0"},    {Form1Label::lbl_HEX, L"'#FF8000'"}, {Form1Label::lbl_LONG, L"33023"},
+    {Form1Label::lbl_HLS, L"90,50,100"},    {Form1Label::lbl_CMY, L"0,127,255"}, {Form1Label::lbl_CMYK, L"0,50,100,0"},
+    {Form1Label::lbl_YCBCR, L"151,43,202"},
+};
+
+TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
+    const auto form = MakeForm(RGB(255, 128, 0));
+    ASSERT_NE(form->hwnd(), nullptr);
+    SetCursorPos(300, 400);
+    form->Timer1_Timer();
+
+    for (const auto& row : kReadoutsOfOrange) {
+        PutPictureAndPrivateData(clipboardUser_.get());
+        played_.clear();
+        const POINT centre = Centre(form->Label(row.label).pixels);
+        Click(form->hwnd(), centre, centre);
+
+        const ClipboardContents contents = ReadClipboard();
+        EXPECT_EQ(contents.unicode, row.text);
+        EXPECT_TRUE(OnlyTextFormats(contents.formats)) << Narrow(row.text);
+        ASSERT_EQ(played_.size(), 1u) << Narrow(row.text);
+        EXPECT_EQ(played_[0].path, scratch_.Path(L"pixlin.dat2"));
+        EXPECT_EQ(played_[0].wait, 0);
+    }
+    EXPECT_TRUE(sent_.empty()) << "a click on a readout dragged the window";
+}
+
+TEST_F(Form1Clicks, BeforeTheFirstTickAClickCopiesTheEmptyCaption) {
+    const auto form = MakeForm();
+    PutPictureAndPrivateData(clipboardUser_.get());
+    const POINT centre = Centre(form->Label(Form1Label::lbl_HEX).pixels);
+    Click(form->hwnd(), centre, centre);
+    const ClipboardContents contents = ReadClipboard();
+    EXPECT_EQ(contents.unicode, L"");
+    EXPECT_TRUE(OnlyTextFormats(contents.formats));
+    EXPECT_EQ(played_.size(), 1u);
+}
+
+TEST_F(Form1Clicks, ReleasedOverAnotherLabelOrBesideIsNoClick) {
+    const auto form = MakeForm();
+    SetCursorPos(301, 400);
+    form->Timer1_Timer();
+    PutPictureAndPrivateData(clipboardUser_.get());
+    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
+    Click(form->hwnd(), rgb, Centre(form->Label(Form1Label::lbl_HEX).pixels));
+    Click(form->hwnd(), rgb, FreePoint(*form));
+    EXPECT_EQ(ReadClipboard().formats.count(CF_UNICODETEXT), 0u);
+    EXPECT_TRUE(played_.empty());
+}
+
+TEST_F(Form1Clicks, AHeldClipboardStaysAsItWasAndThePickerRunsOn) {
+    const auto form = MakeForm();
+    SetCursorPos(302, 400);
+    form->Timer1_Timer();
+    PutPictureAndPrivateData(clipboardUser_.get());
+    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
+    {
+        const ClipboardHolder holder;
+        Click(form->hwnd(), rgb, rgb);
+    }
+    const ClipboardContents contents = ReadClipboard();
+    EXPECT_EQ(contents.formats.count(CF_UNICODETEXT), 0u);
+    EXPECT_EQ(contents.formats.count(CF_BITMAP), 1u);
+    EXPECT_TRUE(played_.empty()) << "the click sound played for a copy that failed";
+    EXPECT_TRUE(IsWindow(form->hwnd()));
+    EXPECT_FALSE(DrainMessages()) << "the picker ended";
+
+    Click(form->hwnd(), rgb, rgb);
+    EXPECT_EQ(ReadClipboard().unicode, L"255,128,0") << "the next click copies again";
+    EXPECT_EQ(played_.size(), 1u);
+}
+
+TEST_F(Form1Clicks, AnyButtonDragsFromTheFreeSurfaceButNotFromALabelOrTheNameBox) {
+    const auto form = MakeForm();
+    const HWND window = form->hwnd();
+    const POINT free = FreePoint(*form);
+    const UINT presses[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+
+    for (const UINT press : presses) {
+        sent_.clear();
+        SetCapture(window);
+        SendMessageW(window, press, 0, At(free));
+        ASSERT_EQ(sent_.size(), 1u) << "button message " << press;
+        EXPECT_EQ(sent_[0].window, window);
+        EXPECT_EQ(sent_[0].message, static_cast<UINT>(WM_NCLBUTTONDOWN));
+        EXPECT_EQ(sent_[0].wParam, static_cast<WPARAM>(HTCAPTION));
+        EXPECT_EQ(sent_[0].lParam, 0);
+        EXPECT_EQ(GetCapture(), nullptr) << "the drag must not keep the capture the move loop needs";
+    }
+
+    sent_.clear();
+    for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
+        const POINT centre = Centre(form->Label(static_cast<Form1Label>(i)).pixels);
+        for (const UINT press : presses) {
+            SendMessageW(window, press, 0, At(centre));
+            // Released beside the label, so that no click follows.
+            SendMessageW(window, WM_LBUTTONUP, 0, At(free));
+        }
+        EXPECT_TRUE(sent_.empty()) << "label " << i;
+    }
+    SendMessageW(form->Text1(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(form->Text1(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    SendMessageW(form->Text1(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
+    EXPECT_TRUE(sent_.empty()) << "a press in the name box";
+    EXPECT_TRUE(played_.empty());
+    EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(Form1Clicks, TheSwatchShowsTheAboutMessage) {
+    const auto form = MakeForm();
+    PutPictureAndPrivateData(clipboardUser_.get());
+    MessageBoxAnswerer answerer(Widen(kAboutTitle));
+    const POINT swatch = Centre(form->Label(Form1Label::lbl_Shape).pixels);
+    Click(form->hwnd(), swatch, swatch);
+    const std::optional<std::wstring>& text = answerer.Message();
+    ASSERT_TRUE(text.has_value()) << "no message box titled " << kAboutTitle;
+
+    wchar_t date[100] = {};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 100, nullptr);
+    EXPECT_EQ(*text, Widen(AboutText(Narrow(date))));
+    EXPECT_EQ(text->rfind(L"Pixlin V3.0 ", 0), 0u) << Narrow(*text);
+    EXPECT_TRUE(played_.empty());
+    EXPECT_EQ(ReadClipboard().formats.count(CF_BITMAP), 1u);
+    EXPECT_TRUE(IsWindow(form->hwnd()));
+}
+
+TEST_F(Form1Clicks, TheHotKeyFreezesAndResumesTheRunningPicker) {
+    const auto form = MakeForm(RGB(255, 128, 0), true);
+    const ATOM hotkey = GlobalFindAtomW(L"MyHotKey");
+    ASSERT_NE(hotkey, 0);
+    SetCursorPos(310, 420);
+    PumpFor(60);
+    ASSERT_EQ(Caption(form->hwnd()), "X:310   Y:420");
+
+    EXPECT_EQ(SendMessageW(form->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12)), 0);
+    EXPECT_FALSE(form->Timer1().Enabled());
+    const int readsWhenFrozen = reads_;
+    SetCursorPos(330, 440);
+    PumpFor(60);
+    EXPECT_EQ(Caption(form->hwnd()), "X:310   Y:420");
+    EXPECT_EQ(reads_, readsWhenFrozen);
+
+    SendMessageW(form->hwnd(), WM_HOTKEY, static_cast<WPARAM>(hotkey) + 1, 0);
+    EXPECT_FALSE(form->Timer1().Enabled()) << "another hot key's message";
+
+    SendMessageW(form->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+    EXPECT_TRUE(form->Timer1().Enabled());
+    PumpFor(60);
+    EXPECT_EQ(Caption(form->hwnd()), "X:330   Y:440");
+}
+
+}  // namespace
+}  // namespace pixlin

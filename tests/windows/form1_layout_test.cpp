@@ -1,0 +1,129 @@
+#include "window/form1.h"
+
+#include "scratch_dir.h"
+#include "test_bitmap.h"
+#include "test_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace pixlin {
+namespace {
+
+using testing::BmpFromRows;
+using testing::DrainMessages;
+using testing::ScratchDir;
+
+// The tests' screens have 96 dots per inch: 15 twips to the pixel.
+class Form1LayoutTest : public ::testing::Test {
+protected:
+    ~Form1LayoutTest() override { DrainMessages(); }
+
+    std::unique_ptr<Form1> StartWithLayout(const std::string& layout) {
+        const ScratchDir folder;
+        folder.Write(L"pixlin.dat0", layout);
+        folder.Write(L"pixlin.dat1", BmpFromRows({".###", "####", "####"}, {{'.', RGB(255, 0, 255)}}));
+        Form1Args args;
+        args.programDirectory = folder.Root();
+        auto form = std::make_unique<Form1>(std::move(args));
+        if (form->hwnd() != nullptr) {
+            form->Timer1().SetEnabled(false);
+        }
+        return form;
+    }
+};
+
+bool operator==(const TwipsRect& a, const TwipsRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+TEST_F(Form1LayoutTest, LinesPlaceAndColourTheReadouts) {
+    const struct {
+        const char* layout;
+        Form1Label label;
+        TwipsRect place;
+        PixelRect pixels;
+        COLORREF foreColor;
+    } rows[] = {
+        {"", Form1Label::lbl_HLS, {1935, 4095, 1455, 285}, {129, 273, 226, 292}, 0},
+        {"rgb=10,20", Form1Label::lbl_RGB, {150, 300, 1455, 285}, {10, 20, 107, 39}, 0},
+        {"hex=12,50,120,16,16711680", Form1Label::lbl_HEX, {180, 750, 1800, 240}, {12, 50, 132, 66}, 16711680},
+        {"ycbcr=1.5,2.5,3,4,255.5", Form1Label::lbl_YCBCR, {22.5f, 37.5f, 45, 60}, {2, 2, 5, 6}, 256},
+        {"quit=271,11,19,19,255", Form1Label::Label3, {4065, 165, 285, 285}, {271, 11, 290, 30}, 0},
+        // Later lines override earlier ones property by property; a lone CR ends a line.
+        {"rgb=1,2,3,4,255\rrgb=10,20", Form1Label::lbl_RGB, {150, 300, 45, 60}, {10, 20, 13, 24}, 255},
+        // A value the control refuses skips that assignment only.
+        {"rgb=1e30,20,30,40,255", Form1Label::lbl_RGB, {1260, 300, 450, 600}, {84, 20, 114, 60}, 255},
+        {"cmy=10,20,-5,16", Form1Label::lbl_CMY, {150, 300, 1455, 240}, {10, 20, 107, 36}, 0},
+        {"RGB=10,20,30,40,0\r\nrgb =1,2", Form1Label::lbl_RGB, {1260, 3060, 1455, 285}, {84, 204, 181, 223}, 0},
+    };
+    for (const auto& row : rows) {
+        const auto form = StartWithLayout(row.layout);
+        ASSERT_NE(form->hwnd(), nullptr) << row.layout;
+        const LabelControl& label = form->Label(row.label);
+        EXPECT_TRUE(label.place == row.place) << row.layout << ": " << label.place.left << "," << label.place.top << " "
+                                              << label.place.width << "x" << label.place.height;
+        EXPECT_EQ(label.pixels, row.pixels) << row.layout;
+        EXPECT_EQ(label.foreColor, row.foreColor) << row.layout;
+    }
+}
+
+TEST_F(Form1LayoutTest, PreviewPlacesTheSwatchAndItsClickAreaAlike) {
+    const auto form = StartWithLayout("preview=5,6,30,40,255\r\n");
+    ASSERT_NE(form->hwnd(), nullptr);
+    const TwipsRect place{75, 90, 450, 600};
+    const PixelRect pixels{5, 6, 35, 46};
+    EXPECT_TRUE(form->Shape1().place == place);
+    EXPECT_EQ(form->Shape1().pixels, pixels);
+    EXPECT_TRUE(form->Label(Form1Label::lbl_Shape).place == place);
+    EXPECT_EQ(form->Label(Form1Label::lbl_Shape).pixels, pixels);
+    EXPECT_EQ(form->Label(Form1Label::lbl_Shape).foreColor, 0u);
+}
+
+TEST_F(Form1LayoutTest, TextMovesTheNameBoxAndColoursItsText) {
+    const auto form = StartWithLayout("text=51,201,236,22,3155488\r\n");
+    ASSERT_NE(form->hwnd(), nullptr);
+    RECT place{};
+    GetWindowRect(form->Text1(), &place);
+    MapWindowPoints(nullptr, form->hwnd(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 51);
+    EXPECT_EQ(place.top, 201);
+    EXPECT_EQ(place.right, 287);
+    EXPECT_EQ(place.bottom, 223);
+
+    const WindowDc dc(form->Text1());
+    SendMessageW(form->hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                 reinterpret_cast<LPARAM>(form->Text1()));
+    EXPECT_EQ(GetTextColor(dc.get()), COLORREF{3155488});
+}
+
+// The window's alpha is the line's number itself, not a percentage.
+TEST_F(Form1LayoutTest, TransMakesTheWindowTranslucentOnlyStrictlyBetween0And100) {
+    const struct {
+        const char* layout;
+        bool layered;
+        BYTE alpha;
+    } rows[] = {
+        {"trans=80", true, 80},   {"trans=0.5", true, 0}, {"trans=99.5", true, 100},
+        {"trans=50,7", true, 50}, {"trans=0", false, 0},  {"trans=100", false, 0},
+        {"trans=-5", false, 0},   {"trans=", false, 0},   {"Trans=80", false, 0},
+    };
+    for (const auto& row : rows) {
+        const auto form = StartWithLayout(row.layout);
+        ASSERT_NE(form->hwnd(), nullptr) << row.layout;
+        const bool layered = (GetWindowLongPtrW(form->hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+        EXPECT_EQ(layered, row.layered) << row.layout;
+        if (layered && row.layered) {
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            ASSERT_TRUE(GetLayeredWindowAttributes(form->hwnd(), nullptr, &alpha, &flags)) << row.layout;
+            EXPECT_EQ(alpha, row.alpha) << row.layout;
+            EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA)) << row.layout;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixlin

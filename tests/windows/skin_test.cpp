@@ -1,0 +1,228 @@
+#include "winsvc/skin.h"
+
+#include "app/resource.h"
+#include "scratch_dir.h"
+#include "test_bitmap.h"
+#include "test_window.h"
+#include "window/form1.h"
+#include "window/picture_box.h"
+#include "winsvc/picture_file.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using testing::BmpFromRows;
+using testing::DrainMessages;
+using testing::ScratchDir;
+
+constexpr COLORREF kKey = RGB(255, 0, 255);
+constexpr COLORREF kPanel = RGB(40, 44, 52);
+constexpr COLORREF kLight = RGB(200, 210, 220);
+
+// '.' is the key colour; 'n' differs from it in the blue channel by one.
+const std::map<char, COLORREF> kPalette{{'.', kKey}, {'#', kPanel}, {'o', kLight}, {'n', RGB(255, 0, 254)}};
+
+using Coverage = std::vector<std::string>;
+
+// The expected window shape: every non-key pixel of the art, as '#'.
+Coverage Opaque(const std::vector<std::string_view>& art) {
+    Coverage rows;
+    for (const std::string_view row : art) {
+        std::string line;
+        for (const char pixel : row) {
+            line += pixel == '.' ? '.' : '#';
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+// The pixels that the window's region covers, row by row over the window's rectangle, or nothing without a region.
+// Windows merges a region's rectangles as it likes, so the comparison is by pixel, not by rectangle.
+Coverage RegionCoverage(HWND window) {
+    const Region region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(window, region.get()) == ERROR) {
+        return {};
+    }
+    RECT place{};
+    GetWindowRect(window, &place);
+    Coverage rows;
+    for (int y = 0; y < place.bottom - place.top; ++y) {
+        std::string line;
+        for (int x = 0; x < place.right - place.left; ++x) {
+            line += PtInRegion(region.get(), x, y) ? '#' : '.';
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+// What the built-in skin's shape is, read from the program's own resource.
+Coverage BuiltInSkinCoverage() {
+    const Bitmap skin(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEFAULT_SKIN),
+                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const SIZE size = BitmapSize(skin.get());
+    const MemoryDc dc(nullptr);
+    const SelectedObject selected(dc.get(), skin.get());
+    const COLORREF key = GetPixel(dc.get(), 0, 0);
+    Coverage rows;
+    for (int y = 0; y < size.cy; ++y) {
+        std::string line;
+        for (int x = 0; x < size.cx; ++x) {
+            line += GetPixel(dc.get(), x, y) == key ? '.' : '#';
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+SIZE WindowSize(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return {place.right - place.left, place.bottom - place.top};
+}
+
+class SkinTest : public ::testing::Test {
+protected:
+    ~SkinTest() override { DrainMessages(); }
+
+    // The picker started from a folder with an empty layout file and the bitmap, if any.
+    static std::unique_ptr<Form1> StartIn(const ScratchDir& folder, const std::string* bitmapBytes) {
+        folder.Write(L"pixlin.dat0", "");
+        if (bitmapBytes != nullptr) {
+            folder.Write(L"pixlin.dat1", *bitmapBytes);
+        }
+        Form1Args args;
+        args.programDirectory = folder.Root();
+        auto form = std::make_unique<Form1>(std::move(args));
+        if (form->hwnd() != nullptr) {
+            form->Timer1().SetEnabled(false);
+        }
+        return form;
+    }
+
+    std::unique_ptr<Form1> StartWithSkinBitmap(const std::string* bitmapBytes) const {
+        return StartIn(scratch_, bitmapBytes);
+    }
+
+    ScratchDir scratch_;
+};
+
+TEST_F(SkinTest, TheRegionCoversExactlyThePixelsThatDifferFromTheTopLeftOne) {
+    const std::vector<std::string_view> art{
+        ".##..###..##",  // runs between holes, the last one reaching the right edge
+        "############",  // no key pixel: one run over the whole row
+        "............",  // key only: nothing
+        "#.###.#####.",  // starts opaque at x 0
+        "nnnnnnnnnnnn",  // a near miss of the key colour is opaque
+        "..oooo##oo..",  // neighbouring colours join into one run
+    };
+    const std::string bitmap = BmpFromRows(art, kPalette);
+    const auto form = StartWithSkinBitmap(&bitmap);
+    ASSERT_NE(form->hwnd(), nullptr);
+
+    EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+    const SIZE size = WindowSize(form->hwnd());
+    EXPECT_EQ(size.cx, 12);
+    EXPECT_EQ(size.cy, 6);
+    EXPECT_EQ(RegionCoverage(form->hwnd()), Opaque(art));
+}
+
+TEST_F(SkinTest, ABitmapAllOfTheKeyColourLeavesTheWindowNoArea) {
+    const std::string bitmap = BmpFromRows({"....", "...."}, kPalette);
+    const auto form = StartWithSkinBitmap(&bitmap);
+    ASSERT_NE(form->hwnd(), nullptr);
+
+    const Region region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(form->hwnd(), region.get()), NULLREGION);
+    EXPECT_EQ(WindowSize(form->hwnd()).cx, 4);
+}
+
+TEST_F(SkinTest, WithoutAUsableSkinBitmapTheWindowWearsTheBuiltInSkin) {
+    const Coverage builtIn = BuiltInSkinCoverage();
+    ASSERT_EQ(builtIn.size(), 232u) << "the test program carries the built-in skin";
+    ASSERT_EQ(builtIn.front().size(), 300u);
+
+    const std::string broken = "BM this is no bitmap";
+    const std::string empty;
+    const struct {
+        const char* what;
+        const std::string* bytes;
+    } rows[] = {{"missing", nullptr}, {"broken", &broken}, {"empty", &empty}};
+    for (const auto& row : rows) {
+        const ScratchDir folder;
+        const auto form = StartIn(folder, row.bytes);
+        ASSERT_NE(form->hwnd(), nullptr) << row.what;
+        EXPECT_TRUE(IsWindowVisible(form->hwnd())) << row.what;
+        EXPECT_EQ(RegionCoverage(form->hwnd()), builtIn) << row.what;
+    }
+}
+
+// The window's surface is the bitmap: what the screen shows inside the region is the skin's own colours.
+TEST_F(SkinTest, TheScreenShowsTheSkinInsideTheRegion) {
+    const std::vector<std::string_view> art{
+        "..oooo..",
+        "########",
+        "##oooo##",
+        "########",
+    };
+    const std::string bitmap = BmpFromRows(art, kPalette);
+    const auto form = StartWithSkinBitmap(&bitmap);
+    ASSERT_NE(form->hwnd(), nullptr);
+    RECT place{};
+    GetWindowRect(form->hwnd(), &place);
+
+    bool shown = false;
+    for (int attempt = 0; attempt < 300 && !shown; ++attempt) {
+        DrainMessages();
+        const WindowDc screen(nullptr);
+        shown = GetPixel(screen.get(), place.left + 3, place.top) == kLight &&
+                GetPixel(screen.get(), place.left + 1, place.top + 2) == kPanel &&
+                GetPixel(screen.get(), place.left + 4, place.top + 2) == kLight;
+        if (!shown) {
+            Sleep(10);
+        }
+    }
+    EXPECT_TRUE(shown);
+}
+
+// The scan depends on the box's settings: only a frameless, auto-sized box is exactly its picture's size, and only
+// its persistent image can be read.
+TEST(PictureBoxTest, TakesItsPicturesSizeOnlyWhenAutoSizedAndCountsItsFrame) {
+    ScratchDir scratch;
+    const std::wstring path = scratch.Write(L"picture.bmp", BmpFromRows({"#o#o", "o#o#"}, kPalette));
+    const LayoutScale scale{15.0f, 15.0f};
+    PictureBox box(TwipsRect{3870, 270, 210, 300}, scale, LoadPictureFile(path));
+    EXPECT_EQ(box.Width(), 210.0f);
+    EXPECT_EQ(box.Height(), 300.0f);
+    EXPECT_EQ(box.hDC(), nullptr) << "no persistent image at design time";
+
+    box.SetAutoSize(true);
+    EXPECT_EQ(box.Width(), 6 * 15.0f) << "four pixels and a frame on either side";
+    EXPECT_EQ(box.Height(), 4 * 15.0f);
+    box.SetBorderStyle(kBorderStyleNone);
+    EXPECT_EQ(box.Width(), 4 * 15.0f);
+    EXPECT_EQ(box.Height(), 2 * 15.0f);
+
+    box.SetAutoRedraw(true);
+    ASSERT_NE(box.hDC(), nullptr);
+    EXPECT_EQ(GetPixel(box.hDC(), 0, 0), kPanel);
+    EXPECT_EQ(GetPixel(box.hDC(), 2, 1), kLight);
+    EXPECT_EQ(GetPixel(box.hDC(), 4, 0), CLR_INVALID) << "beyond the picture";
+
+    const Region region = RegionFromBitmap(box);
+    EXPECT_NE(PtInRegion(region.get(), 1, 0), FALSE);
+    EXPECT_EQ(PtInRegion(region.get(), 2, 0), FALSE);
+    EXPECT_EQ(PtInRegion(region.get(), 1, 1), FALSE);
+
+    EXPECT_THROW(box.SetBorderStyle(2), RunError);
+}
+
+}  // namespace
+}  // namespace pixlin
