@@ -116,3 +116,58 @@ count_colour_in_window() {
 window_shows_colour() {
     [ "$(count_colour_in_window "$1" "$2")" -ge "$3" ]
 }
+
+# "left top width height" of a control in the picker's skin layout file, in pixels of the client area.
+layout_rect() {
+    tr -d '\r' <"$PICKER_DIR/pixlin.dat0" | awk -F'[=,]' -v key="$1" '$1 == key {print $2, $3, $4, $5; exit}'
+}
+
+# Screen position of the centre of a control that the layout file places.
+control_centre() {
+    local left top width height wx wy
+    read -r left top width height < <(layout_rect "$1")
+    [ -n "$height" ] || fail "the layout file places no '$1'"
+    read -r wx wy _ < <(window_geometry "$PICKER_WINDOW")
+    echo $((wx + left + width / 2)) $((wy + top + height / 2))
+}
+
+click_control() {
+    local x y
+    read -r x y < <(control_centre "$1")
+    xdotool mousemove "$x" "$y" click 1
+}
+
+# The clipboard's text as another X client sees it.
+clipboard_text() {
+    timeout 2 xclip -o -selection clipboard 2>/dev/null || true
+}
+
+clipboard_is() {
+    [ "$(clipboard_text)" = "$1" ]
+}
+
+# Ctrl+F12 reaches Wine only while one of its windows has the focus.
+press_hotkey() {
+    xdotool windowfocus --sync "$PICKER_WINDOW" key ctrl+F12
+}
+
+screen_pixel_is() {
+    [ "$(screen_pixel "$1" "$2")" = "$3" ]
+}
+
+# What a user needs of a picker started with whatever is in its folder: its window (of the size WxH, if given), no
+# start-up failure, the caption following the pointer and Esc ending the program.
+expect_usable() {
+    local what=$1 x=$2 y=$3 size=${4:-} width height
+    start_picker
+    if [ -n "$size" ]; then
+        read -r _ _ width height < <(window_geometry "$PICKER_WINDOW")
+        [ "${width}x$height" = "$size" ] || fail "$what: the window is ${width}x$height, not $size"
+    fi
+    xdotool mousemove "$x" "$y"
+    wait_for 10 window_name_is "$PICKER_WINDOW" "X:$x   Y:$y" ||
+        fail "$what: caption is '$(window_name "$PICKER_WINDOW")' with the pointer at $x,$y"
+    ! window_named '^[0-9]+$' || fail "$what: start-up reported error $(window_name "$FOUND_WINDOW")"
+    xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+    wait_for 10 picker_gone || fail "$what: Esc did not end the program"
+}

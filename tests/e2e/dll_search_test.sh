@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Windows looks for a DLL that is not one of its known system DLLs in the program's folder first. Wine prefers its
+# own DLLs, but told to prefer DLLs found on disk it searches the same way. So told, the picker must never load a
+# DLL planted in its folder under the name of one it uses: not at start, not for its window and controls, not to
+# decode the skin bitmap, not to play the click sound.
+source "$(dirname "$0")/lib.sh"
+
+[ -f "${PLANTED_DLL:-}" ] || fail "PLANTED_DLL names no DLL to plant: '${PLANTED_DLL:-}'"
+planted=(winmm msacm32 uxtheme comctl32 oleaut32 propsys shcore shlwapi windowscodecs)
+
+install_picker
+for name in "${planted[@]}"; do
+    cp "$PLANTED_DLL" "$PICKER_DIR/$name.dll"
+done
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};$(IFS=,; echo "${planted[*]}")=n,b"
+
+expect_none_loaded() {
+    local loaded
+    loaded=$(cd "$PICKER_DIR" && ls -- *.loaded 2>/dev/null | sed 's/\.loaded$//' || true)
+    [ -z "$loaded" ] || fail "$1: DLLs loaded from the program's folder: $(echo $loaded)"
+}
+
+xsetroot -solid '#ff8000'
+xdotool mousemove 600 400
+start_picker
+expect_none_loaded "at start"
+wait_for 5 window_name_is "$PICKER_WINDOW" "X:600   Y:400" || fail "caption did not follow the pointer to 600,400"
+# A readout click plays the click sound.
+press_hotkey
+sleep 0.2
+click_control rgb
+wait_for 3 clipboard_is "255,128,0" || fail "a click on rgb copied '$(clipboard_text)', not '255,128,0'"
+sleep 0.5
+expect_none_loaded "after a readout click"
+picker_running || fail "the picker ended"
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the program"
+expect_none_loaded "at the end"
+echo "${#planted[@]} planted DLLs stayed unloaded through start, sampling, a readout click and Esc"

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The rest of what a user does with the window: a click on the swatch shows the about message, a
+# press on the free surface drags the window, the quit control and Esc end the program, and a second
+# running copy works without the hot key, which stays with the first.
+source "$(dirname "$0")/lib.sh"
+
+readonly about_title='^pixlin\.example\.org$'
+
+about_box_shown() {
+    FOUND_WINDOW=$(xdotool search --onlyvisible --name "$about_title" 2>/dev/null | head -n 1 || true)
+    [ -n "$FOUND_WINDOW" ]
+}
+
+about_box_gone() {
+    ! about_box_shown
+}
+
+window_at() {
+    local x y
+    read -r x y _ < <(window_geometry "$PICKER_WINDOW")
+    [ "$x $y" = "$1 $2" ]
+}
+
+xsetroot -solid '#204060'
+install_picker
+start_picker
+
+# The about message: a box of the picker's own, titled with the project's host; sampling goes on
+# behind it, and Return closes it.
+click_control preview
+wait_for 5 about_box_shown || fail "no about message after a click on the swatch"
+[ "$(xdotool getwindowpid "$FOUND_WINDOW")" = "$PICKER_PID" ] || fail "the about message is not the picker's"
+xdotool mousemove 500 500
+wait_for 5 window_name_is "$PICKER_WINDOW" "X:500   Y:500" || fail "sampling stopped behind the about message"
+xdotool windowfocus --sync "$FOUND_WINDOW" key Return
+wait_for 5 about_box_gone || fail "Return did not close the about message"
+
+# A press between the swatch and the readouts drags the window; one on a readout does not.
+read -r start_x start_y _ < <(window_geometry "$PICKER_WINDOW")
+read -r swatch_left swatch_top swatch_width swatch_height < <(layout_rect preview)
+read -r rgb_left _ < <(layout_rect rgb)
+press_x=$((start_x + (swatch_left + swatch_width + rgb_left) / 2))
+press_y=$((start_y + swatch_top + swatch_height / 2))
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    local step
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $(($1 - 40 * step)) $(($2 + 30 * step))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+drag "$press_x" "$press_y"
+wait_for 5 window_at $((start_x - 200)) $((start_y + 150)) ||
+    fail "window at $(window_geometry "$PICKER_WINDOW") after a drag by -200,150 from $start_x,$start_y"
+
+read -r rgb_x rgb_y < <(control_centre rgb)
+drag "$rgb_x" "$rgb_y"
+sleep 0.3
+window_at $((start_x - 200)) $((start_y + 150)) || fail "a press on a readout dragged the window"
+picker_running || fail "the picker ended while dragged"
+
+# The quit control ends the program, wherever the window now is.
+click_control quit
+wait_for 10 picker_gone || fail "the quit control did not end the program"
+[ -z "$(xdotool search --pid "$PICKER_PID" 2>/dev/null || true)" ] || fail "a window of the picker is left"
+
+# Two copies: the second samples on its own, but Ctrl+F12 (pressed while the second has the focus)
+# still freezes only the first, which holds the hot key.
+start_picker
+first_pid=$PICKER_PID
+first_window=$PICKER_WINDOW
+trap 'kill "$first_pid" 2>/dev/null || true; e2e_cleanup' EXIT
+start_picker
+second_pid=$PICKER_PID
+second_window=$PICKER_WINDOW
+xdotool mousemove 300 300
+wait_for 5 window_name_is "$first_window" "X:300   Y:300" || fail "the first copy does not sample"
+wait_for 5 window_name_is "$second_window" "X:300   Y:300" || fail "the second copy does not sample"
+press_hotkey
+sleep 0.2
+xdotool mousemove 320 330
+wait_for 5 window_name_is "$second_window" "X:320   Y:330" || fail "the second copy froze"
+[ "$(window_name "$first_window")" = "X:300   Y:300" ] || fail "Ctrl+F12 did not freeze the first copy"
+
+# Esc ends each copy.
+xdotool windowfocus --sync "$second_window" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the second copy"
+PICKER_PID=$first_pid
+PICKER_WINDOW=$first_window
+picker_running || fail "the first copy ended with the second"
+xdotool windowfocus --sync "$first_window" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the first copy"
+echo "about message shown and closed; dragged by -200,150 from $start_x,$start_y; quit control and Esc ended" \
+    "the program; a second copy ran without the hot key"

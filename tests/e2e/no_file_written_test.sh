@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The picker leaves no trace: a session of use writes no file in the program's folder nor anywhere in the Wine
+# prefix (which holds the Windows side's profile, temporary folder and registry).
+source "$(dirname "$0")/lib.sh"
+
+prefix=${WINEPREFIX:-$HOME/.wine}
+[ -d "$prefix" ] || fail "no Wine prefix at $prefix"
+
+# Every file with its size and modification time. The registry files are among them: wineserver rewrites them
+# whenever the registry has changed.
+snapshot() {
+    find "$PICKER_DIR" "$prefix" -path "$prefix/dosdevices" -prune -o -type f -printf '%p %s %T@\n' | sort
+}
+
+install_picker
+xsetroot -solid '#336699'
+# One start and end first: Wine sets up its own state for a new program (for instance the desktop window) once.
+start_picker
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the first start"
+
+before=$(snapshot)
+start_picker
+for spot in "100 100" "400 300" "700 500"; do
+    read -r x y <<<"$spot"
+    xdotool mousemove "$x" "$y"
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$x   Y:$y" || fail "caption did not follow to $x,$y"
+done
+click_control hex
+click_control rgb
+click_control preview
+wait_for 5 window_named '^pixlin\.example\.org$' || fail "no about message"
+xdotool windowfocus --sync "$FOUND_WINDOW" key Return
+sleep 0.3
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the program"
+after=$(snapshot)
+
+changed=$(diff <(echo "$before") <(echo "$after") | grep -E '^[<>]' || true)
+[ -z "$changed" ] || fail "files changed during the session:"$'\n'"$changed"
+echo "$(wc -l <<<"$after") files in the program folder and the Wine prefix unchanged by a session of use"

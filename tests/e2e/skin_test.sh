@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The skin: the picker takes the bitmap's size in the top right corner, its key colour is cut out
+# so the screen shows through, and the readouts are drawn where the layout file puts them. Without
+# its bitmap the picker wears the built-in skin, the same shape.
+source "$(dirname "$0")/lib.sh"
+
+root_colour=3f111f
+skin_bitmap=$E2E_SKIN/pixlin.dat1
+shots=$E2E_DIR/shots
+mkdir -p "$shots"
+
+# The screenshots outlive a failed run, for a look at what went wrong.
+fail_with_shots() {
+    local kept
+    kept=$(mktemp -d "${TMPDIR:-/tmp}/pixlin-skin-shots.XXXXXX")
+    cp "$shots"/*.png "$kept"/ 2>/dev/null || true
+    fail "$* (screenshots in $kept)"
+}
+
+# Number of white pixels in a black and white picture.
+white_pixels() {
+    convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# The window as it is on the screen now.
+window_shot() {
+    local x y width height
+    read -r x y width height < <(window_geometry "$PICKER_WINDOW")
+    import -window root -crop "${width}x$height+$x+$y" +repage "$1"
+}
+
+# White where the skin bitmap has its top-left pixel's colour.
+key=$(convert "$skin_bitmap" -crop 1x1+0+0 -depth 8 txt:- | tail -n 1 | grep -oE '#[0-9A-Fa-f]{6}')
+convert "$skin_bitmap" -alpha off -fill black +opaque "$key" -fill white -opaque "$key" "$shots/key.png"
+read -r skin_width skin_height <<<"$(identify -format '%w %h' "$skin_bitmap")"
+key_pixels=$(white_pixels "$shots/key.png")
+[ "$key_pixels" -gt 0 ] || fail "the skin bitmap has no key-coloured pixels to test with"
+
+# Where the window shows the screen's colour is exactly where the bitmap has the key colour.
+cut_out_matches() {
+    window_shot "$shots/window.png"
+    convert "$shots/window.png" -alpha off -fill black +opaque "#$root_colour" -fill white -opaque "#$root_colour" \
+        "$shots/through.png"
+    [ "$(compare -metric AE "$shots/key.png" "$shots/through.png" null: 2>&1 || true)" = 0 ]
+}
+
+expect_skinned_window_in_corner() {
+    local what=$1 x y width height
+    read -r x y width height < <(window_geometry "$PICKER_WINDOW")
+    [ "$width" -eq "$skin_width" ] && [ "$height" -eq "$skin_height" ] ||
+        fail "$what: window is ${width}x$height, the skin ${skin_width}x$skin_height"
+    [ $((x + width)) -eq "$(screen_width)" ] && [ "$y" -eq 0 ] || fail "$what: window at $x,$y is not top right"
+    # The pointer rests on the panel, so the swatch does not show the screen's colour as well.
+    xdotool mousemove $((x + 5)) $((y + height / 2))
+    wait_for 5 cut_out_matches || fail_with_shots "$what: the key colour is not cut out exactly"
+}
+
+xsetroot -solid "#$root_colour"
+xdotool mousemove 20 780
+install_picker
+start_picker
+expect_skinned_window_in_corner "default skin"
+
+# Two colours differ in every readout, so between them the window changes in each readout's place and
+# otherwise only in the swatch and the name box.
+read -r x y width height < <(window_geometry "$PICKER_WINDOW")
+xdotool mousemove 20 780
+wait_for 5 window_name_is "$PICKER_WINDOW" "X:20   Y:780" || fail "the picker did not sample at 20,780"
+sleep 0.3
+window_shot "$shots/on-screen.png"
+xdotool mousemove $((x + 5)) $((y + height / 2))
+wait_for 5 window_name_is "$PICKER_WINDOW" "X:$((x + 5))   Y:$((y + height / 2))" || fail "no sample on the panel"
+sleep 0.3
+window_shot "$shots/on-panel.png"
+compare -metric AE -fuzz 0 "$shots/on-screen.png" "$shots/on-panel.png" -compose src -highlight-color white \
+    -lowlight-color black "$shots/changed.png" 2>/dev/null || true
+
+readouts=(rgb hex long hls cmy cmyk ycbcr)
+draw=()
+declare -A places
+while IFS='=' read -r name values; do
+    IFS=, read -r left top w h _ <<<"${values%$'\r'}"
+    places[$name]="$left $top $w $h"
+    draw+=(-draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
+done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text)=' "$E2E_SKIN/pixlin.dat0")
+convert -size "${width}x$height" xc:black -fill white "${draw[@]}" "$shots/allowed.png"
+convert "$shots/changed.png" \( "$shots/allowed.png" -negate \) -compose darken -composite "$shots/stray.png"
+stray=$(white_pixels "$shots/stray.png")
+[ "$stray" -eq 0 ] || fail_with_shots "$stray changed pixels lie outside the layout's places"
+for name in "${readouts[@]}"; do
+    [ -n "${places[$name]:-}" ] || fail "the layout file does not place $name"
+    read -r left top w h <<<"${places[$name]}"
+    convert "$shots/changed.png" -crop "${w}x$h+$left+$top" +repage "$shots/$name.png"
+    [ "$(white_pixels "$shots/$name.png")" -gt 0 ] || fail_with_shots "the $name readout does not show at ${places[$name]}"
+done
+
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the program"
+
+# The built-in skin is the default skin's bitmap, so without the file the shape is the same.
+remove_data_file pixlin.dat1
+xdotool mousemove 20 780
+start_picker
+expect_skinned_window_in_corner "without pixlin.dat1"
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the program"
+
+echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts in their places;" \
+    "the built-in skin without pixlin.dat1"
