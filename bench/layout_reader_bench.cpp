@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "window/layout_reader.h"
-#include "winsvc/region_runs.h"
 
 namespace {
 
@@ -27,6 +27,23 @@ void BM_ReadLayoutFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadLayoutFile);
 
+// Baseline: finding the line ends of the same file and nothing more, the least any reader must do.
+void BM_BaselineFindLineEnds(benchmark::State& state) {
+    const std::string file = TypicalSkinFile(10'000);
+    for (auto _ : state) {
+        std::size_t lines = 0;
+        for (const char* at = file.data();
+             (at = static_cast<const char*>(
+                  std::memchr(at, '\r', file.size() - static_cast<std::size_t>(at - file.data())))) != nullptr;
+             ++at) {
+            ++lines;
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
+}
+BENCHMARK(BM_BaselineFindLineEnds);
+
 // One huge value: blanks and digits to be compacted and read.
 void BM_ReadLayoutFileLongLine(benchmark::State& state) {
     std::string file = "rgb=";
@@ -39,20 +56,5 @@ void BM_ReadLayoutFileLongLine(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
 }
 BENCHMARK(BM_ReadLayoutFileLongLine);
-
-// A 1000 x 1000 skin with a transparent frame and scattered holes.
-void BM_ScanRuns(benchmark::State& state) {
-    constexpr std::int32_t kSize = 1000;
-    const auto pixelAt = [](std::int32_t x, std::int32_t y) -> std::int32_t {
-        const bool frame = x < 10 || y < 10 || x >= kSize - 10 || y >= kSize - 10;
-        const bool hole = (x * 7 + y * 13) % 97 == 0;
-        return frame || hole ? 0xFF00FF : x ^ y;
-    };
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(pixlin::ScanRuns(kSize, kSize, pixelAt));
-    }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kSize * kSize);
-}
-BENCHMARK(BM_ScanRuns);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "colour/clr_models.h"
 #include "window/readout_texts.h"
@@ -51,5 +52,18 @@ void BM_ModelReads(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ModelReads);
+
+// Baseline: the RGB text alone, the least a picker shows for a colour.
+void BM_BaselineRgbTextOnly(benchmark::State& state) {
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto colour = static_cast<uint32_t>(kColours[next]);
+        std::string text = std::to_string(colour & 0xFF) + ',' + std::to_string((colour >> 8) & 0xFF) + ',' +
+                           std::to_string((colour >> 16) & 0xFF);
+        benchmark::DoNotOptimize(text);
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_BaselineRgbTextOnly);
 
 }  // namespace

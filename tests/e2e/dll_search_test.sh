@@ -36,4 +36,14 @@ picker_running || fail "the picker ended"
 xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 expect_none_loaded "at the end"
-echo "${#planted[@]} planted DLLs stayed unloaded through start, sampling, a readout click and Esc"
+
+# A PNG skin is decoded by the imaging component, which COM loads. Cut smaller than the built-in skin, its size
+# tells that it was loaded.
+convert "$E2E_SKIN/pixlin.dat1" -crop 280x220+0+0 +repage "png:$PICKER_DIR/pixlin.dat1"
+start_picker
+read -r _ _ width height < <(window_geometry "$PICKER_WINDOW")
+[ "${width}x$height" = 280x220 ] || fail "the PNG skin did not load: the window is ${width}x$height"
+xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+wait_for 10 picker_gone || fail "Esc did not end the program with the PNG skin"
+expect_none_loaded "with a PNG skin"
+echo "${#planted[@]} planted DLLs stayed unloaded through start, sampling, a readout click, Esc and a PNG skin"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Measures pixlin.exe with the default skin against a minimal pointer-following program (bench/wine/baseline.cpp)
+# under Wine on a virtual display of its own, and prints the figures as a Markdown table.
+#
+#     bash scripts/bench-wine.sh [rounds] [build folder]
+#
+# Defaults: 3 rounds (about four minutes), build/windows. Not part of scripts/test.sh: timings on a shared
+# machine make poor pass/fail tests.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+rounds=${1:-3}
+build_dir=${2:-$root/build/windows}
+
+bash "$root/scripts/install-deps.sh"
+cmake --preset windows -S "$root" -B "$build_dir" >/dev/null
+cmake --build "$build_dir" --target pixlin pixlin_baseline -j "$(nproc)" >/dev/null
+
+source "$root/scripts/wine-session.sh"
+trap wine_session_end EXIT
+# A prefix of the benchmark's own beside its build, so that a test run elsewhere cannot disturb it.
+wine_session_start "$build_dir/wine-bench" yes
+
+objdump=$(grep -E '^CMAKE_OBJDUMP:' "$build_dir/CMakeCache.txt" | cut -d= -f2)
+/usr/bin/python3 "$root/scripts/bench_wine.py" "$build_dir/src/pixlin.exe" \
+    "$build_dir/bench/wine/pixlin_baseline.exe" "$root/skin" "$objdump" "$rounds"

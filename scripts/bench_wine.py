@@ -1,0 +1,320 @@
+#!/usr/bin/env python3
+"""Measures pixlin.exe against the baseline program under Wine and prints a Markdown table.
+
+Run by scripts/bench-wine.sh, which builds both programs and provides the virtual display and the warm
+Wine prefix (DISPLAY, WINEPREFIX). Every figure is the median over the rounds; the two programs take turns
+so that neither always runs on a colder machine.
+
+    bench_wine.py PIXLIN_EXE BASELINE_EXE SKIN_DIR OBJDUMP ROUNDS
+"""
+
+import ctypes
+import os
+import select
+import shutil
+import statistics
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+TIMER_TICK_MS = 10
+SAMPLE_SECONDS = 10
+MOVE_EVERY_S = 0.02
+CAPTION_SAMPLES = 30
+REST_POINT = (20, 780)
+
+# Targets, each against the baseline figure of the same run.
+START_FACTOR = 1.5
+REST_CPU_FACTOR = 1.2
+CAPTION_TICKS = 2
+MEMORY_SLACK_MB = 2
+EXE_LIMIT_BYTES = 1024 * 1024
+
+
+class Xlib:
+    """The few Xlib calls needed to move the pointer and see a caption change the moment it happens."""
+
+    PROPERTY_NOTIFY = 28
+    PROPERTY_CHANGE_MASK = 1 << 22
+    WM_NAME = 39
+
+    def __init__(self):
+        lib = ctypes.CDLL("libX11.so.6")
+        lib.XOpenDisplay.restype = ctypes.c_void_p
+        lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        lib.XDefaultRootWindow.restype = ctypes.c_ulong
+        lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        lib.XWarpPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_int, ctypes.c_int]
+        lib.XFlush.argtypes = [ctypes.c_void_p]
+        lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        lib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        lib.XPending.argtypes = [ctypes.c_void_p]
+        lib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        lib.XConnectionNumber.argtypes = [ctypes.c_void_p]
+        lib.XGetWindowProperty.argtypes = [
+            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
+            ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
+        lib.XFree.argtypes = [ctypes.c_void_p]
+        self.lib = lib
+        self.display = lib.XOpenDisplay(None)
+        if not self.display:
+            sys.exit("cannot open the display " + os.environ.get("DISPLAY", "(none)"))
+        self.root = lib.XDefaultRootWindow(self.display)
+        self.fd = lib.XConnectionNumber(self.display)
+
+    def move_pointer(self, x, y):
+        self.lib.XWarpPointer(self.display, 0, self.root, 0, 0, 0, 0, x, y)
+        self.lib.XSync(self.display, 0)
+
+    def watch_properties(self, window):
+        self.lib.XSelectInput(self.display, window, self.PROPERTY_CHANGE_MASK)
+        self.lib.XSync(self.display, 0)
+
+    def window_name(self, window):
+        actual_type, actual_format = ctypes.c_ulong(), ctypes.c_int()
+        count, after, data = ctypes.c_ulong(), ctypes.c_ulong(), ctypes.c_void_p()
+        self.lib.XGetWindowProperty(self.display, window, self.WM_NAME, 0, 256, 0, 0, ctypes.byref(actual_type),
+                                    ctypes.byref(actual_format), ctypes.byref(count), ctypes.byref(after),
+                                    ctypes.byref(data))
+        if not data.value:
+            return ""
+        name = ctypes.string_at(data.value, count.value).decode("latin-1")
+        self.lib.XFree(data)
+        return name
+
+    def wait_for_name(self, window, expected, timeout_s):
+        """Seconds from now until the window's name is the expected one, or None."""
+        start = time.perf_counter()
+        event = (ctypes.c_long * 24)()
+        while True:
+            if self.window_name(window) == expected:
+                return time.perf_counter() - start
+            while self.lib.XPending(self.display) == 0:
+                left = timeout_s - (time.perf_counter() - start)
+                if left <= 0:
+                    return None
+                select.select([self.fd], [], [], left)
+            while self.lib.XPending(self.display) > 0:
+                self.lib.XNextEvent(self.display, event)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.strip()
+
+
+def cpu_seconds(pid):
+    # utime and stime follow the command name, which may hold blanks, in parentheses.
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def peak_memory_mb(pid):
+    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+        if line.startswith("VmHWM:"):
+            return int(line.split()[1]) / 1024
+    return float("nan")
+
+
+class Program:
+    """One start of a program under Wine; the process that `wine` becomes is the Windows process itself."""
+
+    def __init__(self, folder, exe_name):
+        self.started = time.perf_counter()
+        self.process = subprocess.Popen(["wine", "./" + exe_name], cwd=folder, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.pid = self.process.pid
+        self.window = None
+        self.start_ms = None
+        deadline = self.started + 60
+        while time.perf_counter() < deadline and self.process.poll() is None:
+            found = xdotool("search", "--onlyvisible", "--pid", self.pid).split()
+            if found:
+                self.window = int(found[0])
+                self.start_ms = (time.perf_counter() - self.started) * 1000
+                break
+            time.sleep(0.005)
+        if self.window is None:
+            self.stop()
+            sys.exit(f"no window from {exe_name} in {folder}")
+        command = Path(f"/proc/{self.pid}/cmdline").read_bytes().replace(b"\0", b" ").decode(errors="replace")
+        if exe_name not in command:
+            self.stop()
+            sys.exit(f"process {self.pid} runs '{command}', not {exe_name}")
+
+    def stop(self):
+        if self.window is not None:
+            xdotool("windowfocus", "--sync", self.window, "key", "Escape")
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+def measure(x, folder, exe_name):
+    """One round of every timed figure for one program."""
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, exe_name)
+    figures = {"start_ms": program.start_ms}
+    # Let start-up finish before anything is counted.
+    time.sleep(1.0)
+
+    before = cpu_seconds(program.pid)
+    time.sleep(SAMPLE_SECONDS)
+    figures["rest_cpu_ms"] = (cpu_seconds(program.pid) - before) * 1000
+
+    moves = int(SAMPLE_SECONDS / MOVE_EVERY_S)
+    before = cpu_seconds(program.pid)
+    began = time.perf_counter()
+    for i in range(moves):
+        x.move_pointer(100 + i % 400, 300 + (i // 400) * 7)
+        time.sleep(MOVE_EVERY_S)
+    elapsed = time.perf_counter() - began
+    figures["moving_cpu_ms"] = (cpu_seconds(program.pid) - before) * 1000 * SAMPLE_SECONDS / elapsed
+
+    x.watch_properties(program.window)
+    latencies = []
+    for i in range(CAPTION_SAMPLES):
+        # Uneven pauses, so that the moves fall at every phase of the program's timer.
+        time.sleep(0.05 + (i % 7) * 0.0013)
+        point = (200 + 11 * i, 400 + 3 * i)
+        x.move_pointer(*point)
+        waited = x.wait_for_name(program.window, f"X:{point[0]}   Y:{point[1]}", 2.0)
+        latencies.append(float("inf") if waited is None else waited * 1000)
+    figures["caption_ms"] = statistics.median(latencies)
+
+    figures["peak_mb"] = peak_memory_mb(program.pid)
+    program.stop()
+    return figures
+
+
+def measure_start_only(x, folder, exe_name):
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, exe_name)
+    time.sleep(0.5)
+    program.stop()
+    return program.start_ms
+
+
+def write_bmp(path, width, height, pixel):
+    """A 24-bit bottom-up BMP; pixel(x, y) gives (r, g, b)."""
+    stride = (width * 3 + 3) // 4 * 4
+    rows = []
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += bytes(stride - width * 3)
+        rows.append(bytes(row))
+    image = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(image), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
+    Path(path).write_bytes(header + info + image)
+
+
+def large_skin_pixel(x, y):
+    """A disc cut by a grid of square holes on a key-colour ground: a shape of many runs on every row."""
+    centre, radius = 499.5, 490
+    if (x - centre) ** 2 + (y - centre) ** 2 > radius * radius:
+        return (255, 0, 255)
+    if x % 40 < 8 and y % 40 < 8:
+        return (255, 0, 255)
+    return (44 + x % 64, 51 + y % 64, 64)
+
+
+def imported_dlls(objdump, exe):
+    dump = subprocess.run([objdump, "-p", exe], capture_output=True, text=True, check=True).stdout
+    return sorted({line.split(":", 1)[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line})
+
+
+def main():
+    pixlin_exe, baseline_exe, skin_dir, objdump, rounds = sys.argv[1:6]
+    rounds = int(rounds)
+    x = Xlib()
+    work = Path(tempfile.mkdtemp(prefix="pixlin-bench-"))
+    try:
+        folders = {"pixlin.exe": work / "pixlin", "pixlin_baseline.exe": work / "baseline",
+                   "large": work / "large"}
+        for folder in folders.values():
+            folder.mkdir()
+        for name in ("pixlin.dat0", "pixlin.dat1", "pixlin.dat2"):
+            shutil.copy(Path(skin_dir) / name, folders["pixlin.exe"])
+            shutil.copy(Path(skin_dir) / name, folders["large"])
+        shutil.copy(pixlin_exe, folders["pixlin.exe"] / "pixlin.exe")
+        shutil.copy(pixlin_exe, folders["large"] / "pixlin.exe")
+        shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
+        write_bmp(folders["large"] / "pixlin.dat1", 1000, 1000, large_skin_pixel)
+
+        # The first start in a session loads Wine's own DLLs from disk; leave it out of the figures.
+        for exe_name in ("pixlin.exe", "pixlin_baseline.exe"):
+            measure_start_only(x, folders[exe_name], exe_name)
+
+        runs = {"pixlin.exe": [], "pixlin_baseline.exe": []}
+        large_starts = []
+        for round_number in range(rounds):
+            order = ["pixlin.exe", "pixlin_baseline.exe"]
+            if round_number % 2:
+                order.reverse()
+            for exe_name in order:
+                runs[exe_name].append(measure(x, folders[exe_name], exe_name))
+                print(f"round {round_number + 1}/{rounds} {exe_name}: {runs[exe_name][-1]}", file=sys.stderr)
+            large_starts.append(measure_start_only(x, folders["large"], "pixlin.exe"))
+            print(f"round {round_number + 1}/{rounds} 1000x1000 skin: {large_starts[-1]:.0f} ms", file=sys.stderr)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+    def median(exe_name, key):
+        return statistics.median(run[key] for run in runs[exe_name])
+
+    def figures(key):
+        return median("pixlin.exe", key), median("pixlin_baseline.exe", key)
+
+    def verdict(met):
+        return "yes" if met else "**no**"
+
+    rows = []
+    pixlin, baseline = figures("start_ms")
+    rows.append(("Start → window visible (ms)", f"{pixlin:.0f}", f"{baseline:.0f}",
+                 f"≤ {START_FACTOR} × baseline = {START_FACTOR * baseline:.0f}",
+                 verdict(pixlin <= START_FACTOR * baseline)))
+    pixlin, baseline = figures("rest_cpu_ms")
+    rows.append((f"CPU time over {SAMPLE_SECONDS} s, pointer at rest (ms)", f"{pixlin:.0f}", f"{baseline:.0f}",
+                 f"≤ {REST_CPU_FACTOR} × baseline = {REST_CPU_FACTOR * baseline:.0f}",
+                 verdict(pixlin <= REST_CPU_FACTOR * baseline)))
+    pixlin, baseline = figures("moving_cpu_ms")
+    rows.append((f"CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms (ms)",
+                 f"{pixlin:.0f}", f"{baseline:.0f}", "—", "—"))
+    pixlin, baseline = figures("caption_ms")
+    rows.append(("Pointer move → caption updated (10 ms ticks)",
+                 f"{pixlin / TIMER_TICK_MS:.1f} ({pixlin:.1f} ms)", f"{baseline / TIMER_TICK_MS:.1f} ({baseline:.1f} ms)",
+                 f"≤ {CAPTION_TICKS}", verdict(pixlin <= CAPTION_TICKS * TIMER_TICK_MS)))
+    pixlin, baseline = figures("peak_mb")
+    rows.append(("Peak memory, VmHWM (MB)", f"{pixlin:.1f}", f"{baseline:.1f}",
+                 f"≤ baseline + {MEMORY_SLACK_MB} = {baseline + MEMORY_SLACK_MB:.1f}",
+                 verdict(pixlin <= baseline + MEMORY_SLACK_MB)))
+    pixlin, baseline = os.path.getsize(pixlin_exe), os.path.getsize(baseline_exe)
+    rows.append(("Executable size (KB)", f"{pixlin / 1024:.0f}", f"{baseline / 1024:.0f}",
+                 f"≤ {EXE_LIMIT_BYTES // 1024}", verdict(pixlin <= EXE_LIMIT_BYTES)))
+    rows.append(("Imported DLLs", ", ".join(imported_dlls(objdump, pixlin_exe)),
+                 ", ".join(imported_dlls(objdump, baseline_exe)), "system DLLs only", "see list"))
+    rows.append(("Start → window visible, 1000 × 1000 skin (ms)", f"{statistics.median(large_starts):.0f}", "—",
+                 "measured", "—"))
+
+    print(f"Medians of {rounds} rounds under Wine ({subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()}),"
+          f" Xvfb {os.environ.get('DISPLAY', '')}:")
+    print()
+    print("| Figure | pixlin.exe | Baseline | Target | Met |")
+    print("|---|---|---|---|---|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+
+
+if __name__ == "__main__":
+    main()
