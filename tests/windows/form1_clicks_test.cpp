@@ -4,6 +4,7 @@
 #include "message_box_answerer.h"
 #include "scratch_dir.h"
 #include "test_clipboard.h"
+#include "test_picker.h"
 #include "test_window.h"
 #include "winsvc/wide_text.h"
 
@@ -27,6 +28,7 @@ using testing::OpenClipboardPatiently;
 using testing::PutPictureAndPrivateData;
 using testing::ReadClipboard;
 using testing::ScratchDir;
+using testing::StartPicker;
 using testing::TestWindow;
 
 constexpr char kLayout[] =
@@ -133,11 +135,7 @@ protected:
             sent_.push_back({window, message, wParam, lParam});
             return 0;
         };
-        auto form = std::make_unique<Form1>(std::move(args));
-        if (form->hwnd() != nullptr) {
-            form->Timer1().SetEnabled(sampling);
-        }
-        return form;
+        return StartPicker(std::move(args), sampling);
     }
 
     // A point of the window's surface that no label and not the name box covers.

@@ -2,6 +2,7 @@
 
 #include "scratch_dir.h"
 #include "test_bitmap.h"
+#include "test_picker.h"
 #include "test_window.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ namespace {
 using testing::BmpFromRows;
 using testing::DrainMessages;
 using testing::ScratchDir;
+using testing::StartPicker;
 
 // The tests' screens have 96 dots per inch: 15 twips to the pixel.
 class Form1LayoutTest : public ::testing::Test {
@@ -27,11 +29,7 @@ protected:
         folder.Write(L"pixlin.dat1", BmpFromRows({".###", "####", "####"}, {{'.', RGB(255, 0, 255)}}));
         Form1Args args;
         args.programDirectory = folder.Root();
-        auto form = std::make_unique<Form1>(std::move(args));
-        if (form->hwnd() != nullptr) {
-            form->Timer1().SetEnabled(false);
-        }
-        return form;
+        return StartPicker(std::move(args));
     }
 };
 

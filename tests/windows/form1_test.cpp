@@ -2,6 +2,7 @@
 
 #include "message_box_answerer.h"
 #include "scratch_dir.h"
+#include "test_picker.h"
 #include "test_window.h"
 #include "winsvc/system_error_text.h"
 #include "winsvc/wide_text.h"
@@ -19,6 +20,7 @@ namespace {
 using testing::DrainMessages;
 using testing::MessageBoxAnswerer;
 using testing::ScratchDir;
+using testing::StartPicker;
 using testing::TestWindow;
 
 constexpr char kLayout[] = "rgb=170,40,116,16,16117996\r\nquit=271,11,19,19\r\n";
@@ -144,11 +146,7 @@ protected:
         Form1Args args;
         args.programDirectory = programDir_;
         args.readPixel = std::move(reader);
-        auto form = std::make_unique<Form1>(std::move(args));
-        if (form->hwnd() != nullptr) {
-            form->Timer1().SetEnabled(false);
-        }
-        return form;
+        return StartPicker(std::move(args));
     }
 
     static constexpr int kSkinWidth = 300;

@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "scratch_dir.h"
 #include "test_bitmap.h"
+#include "test_picker.h"
 #include "test_window.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
@@ -20,6 +21,7 @@ namespace {
 using testing::BmpFromRows;
 using testing::DrainMessages;
 using testing::ScratchDir;
+using testing::StartPicker;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kPanel = RGB(40, 44, 52);
@@ -100,11 +102,7 @@ protected:
         }
         Form1Args args;
         args.programDirectory = folder.Root();
-        auto form = std::make_unique<Form1>(std::move(args));
-        if (form->hwnd() != nullptr) {
-            form->Timer1().SetEnabled(false);
-        }
-        return form;
+        return StartPicker(std::move(args));
     }
 
     std::unique_ptr<Form1> StartWithSkinBitmap(const std::string* bitmapBytes) const {

@@ -1,0 +1,21 @@
+#pragma once
+
+// The picker as the tests start it.
+
+#include "window/form1.h"
+
+#include <memory>
+
+namespace pixlin::testing {
+
+// A picker whose timer runs only when asked: otherwise only the test's own ticks sample. Null window when
+// start-up ended the program.
+inline std::unique_ptr<Form1> StartPicker(Form1Args args, bool sampling = false) {
+    auto form = std::make_unique<Form1>(std::move(args));
+    if (form->hwnd() != nullptr) {
+        form->Timer1().SetEnabled(sampling);
+    }
+    return form;
+}
+
+}  // namespace pixlin::testing
