@@ -28,12 +28,7 @@ xsetroot -solid '#ff8000'
 (cd "$exe_dir" && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
 picker=$!
 xdotool mousemove 400 300
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$picker" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "${window:-}" ] || { echo "the picker window did not appear" >&2; exit 1; }
+window=$(wine_wait_for_window "$picker")
 # Move once more so the picker samples with its window already in place.
 xdotool mousemove 640 400
 sleep 3

@@ -21,12 +21,7 @@ wine_session_start "$root" yes
 xsetroot -solid '#6495ed'
 (cd build/windows/src && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
 picker=$!
-for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --pid "$picker" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-done
-[ -n "${window:-}" ] || { echo "the picker window did not appear" >&2; exit 1; }
+window=$(wine_wait_for_window "$picker")
 xdotool mousemove 300 300
 sleep 1
 read -r x y width height < <(xdotool getwindowgeometry --shell "$window" |

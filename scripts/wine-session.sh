@@ -40,6 +40,18 @@ wine_session_start() {
     fi
 }
 
+# Prints the first visible window of a process once it appears (within 10 s); fails if none does.
+wine_wait_for_window() {
+    local pid=$1 window
+    for _ in $(seq 200); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        sleep 0.05
+    done
+    echo "the picker window did not appear" >&2
+    return 1
+}
+
 wine_session_end() {
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
