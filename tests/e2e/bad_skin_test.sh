@@ -71,7 +71,7 @@ for maker in one_by_one all_key_colour; do
     ! window_named '^[0-9]+$' || fail "$maker: start-up reported error $(window_name "$FOUND_WINDOW")"
     sleep 0.5
     picker_running || fail "$maker: the program ended by itself"
-    xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+    press_keys "$PICKER_WINDOW" Escape
     wait_for 10 picker_gone || fail "$maker: Esc did not end the program"
     echo "$maker: ran with a window of no area, Esc ended it"
 done

@@ -32,7 +32,7 @@ for row in "${rows[@]}"; do
     wait_for 3 clipboard_is "$rgb" || fail "$spoil: a click on rgb copied '$(clipboard_text)', not '$rgb'"
     sleep 0.3
     picker_running || fail "$spoil: the picker ended after the click"
-    xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+    press_keys "$PICKER_WINDOW" Escape
     wait_for 10 picker_gone || fail "$spoil: Esc did not end the program"
     echo "$spoil: the click copied '$rgb'"
 done

@@ -33,7 +33,7 @@ wait_for 3 clipboard_is "255,128,0" || fail "a click on rgb copied '$(clipboard_
 sleep 0.5
 expect_none_loaded "after a readout click"
 picker_running || fail "the picker ended"
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 expect_none_loaded "at the end"
 
@@ -43,7 +43,7 @@ convert "$E2E_SKIN/pixlin.dat1" -crop 280x220+0+0 +repage "png:$PICKER_DIR/pixli
 start_picker
 read -r _ _ width height < <(window_geometry "$PICKER_WINDOW")
 [ "${width}x$height" = 280x220 ] || fail "the PNG skin did not load: the window is ${width}x$height"
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program with the PNG skin"
 expect_none_loaded "with a PNG skin"
 echo "${#planted[@]} planted DLLs stayed unloaded through start, sampling, a readout click, Esc and a PNG skin"

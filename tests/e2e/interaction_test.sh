@@ -32,7 +32,7 @@ wait_for 5 about_box_shown || fail "no about message after a click on the swatch
 [ "$(xdotool getwindowpid "$FOUND_WINDOW")" = "$PICKER_PID" ] || fail "the about message is not the picker's"
 xdotool mousemove 500 500
 wait_for 5 window_name_is "$PICKER_WINDOW" "X:500   Y:500" || fail "sampling stopped behind the about message"
-xdotool windowfocus --sync "$FOUND_WINDOW" key Return
+press_keys "$FOUND_WINDOW" Return
 wait_for 5 about_box_gone || fail "Return did not close the about message"
 
 # A press between the swatch and the readouts drags the window; one on a readout does not.
@@ -84,12 +84,12 @@ wait_for 5 window_name_is "$second_window" "X:320   Y:330" || fail "the second c
 [ "$(window_name "$first_window")" = "X:300   Y:300" ] || fail "Ctrl+F12 did not freeze the first copy"
 
 # Esc ends each copy.
-xdotool windowfocus --sync "$second_window" key Escape
+press_keys "$second_window" Escape
 wait_for 10 picker_gone || fail "Esc did not end the second copy"
 PICKER_PID=$first_pid
 PICKER_WINDOW=$first_window
 picker_running || fail "the first copy ended with the second"
-xdotool windowfocus --sync "$first_window" key Escape
+press_keys "$first_window" Escape
 wait_for 10 picker_gone || fail "Esc did not end the first copy"
 echo "about message shown and closed; dragged by -200,150 from $start_x,$start_y; quit control and Esc ended" \
     "the program; a second copy ran without the hot key"

@@ -95,9 +95,10 @@ window_name_is() {
     [ "$(window_name "$1")" = "$2" ]
 }
 
-# Sets FOUND_WINDOW to the first window whose name matches the pattern.
+# Sets FOUND_WINDOW to the first mapped window whose name matches the pattern. Wine names a window before
+# it maps it, and an unmapped one cannot take the focus.
 window_named() {
-    FOUND_WINDOW=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+    FOUND_WINDOW=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
     [ -n "$FOUND_WINDOW" ]
 }
 
@@ -146,9 +147,22 @@ clipboard_is() {
     [ "$(clipboard_text)" = "$1" ]
 }
 
+focus_window() {
+    xdotool windowfocus --sync "$1" 2>/dev/null
+}
+
+# Gives a window the focus, then presses the keys. The focus is retried briefly: X refuses it to a window
+# that is still being mapped.
+press_keys() {
+    local window=$1
+    shift
+    wait_for 5 focus_window "$window" || fail "window $window does not take the focus"
+    xdotool key "$@"
+}
+
 # Ctrl+F12 reaches Wine only while one of its windows has the focus.
 press_hotkey() {
-    xdotool windowfocus --sync "$PICKER_WINDOW" key ctrl+F12
+    press_keys "$PICKER_WINDOW" ctrl+F12
 }
 
 screen_pixel_is() {
@@ -168,6 +182,6 @@ expect_usable() {
     wait_for 10 window_name_is "$PICKER_WINDOW" "X:$x   Y:$y" ||
         fail "$what: caption is '$(window_name "$PICKER_WINDOW")' with the pointer at $x,$y"
     ! window_named '^[0-9]+$' || fail "$what: start-up reported error $(window_name "$FOUND_WINDOW")"
-    xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+    press_keys "$PICKER_WINDOW" Escape
     wait_for 10 picker_gone || fail "$what: Esc did not end the program"
 }

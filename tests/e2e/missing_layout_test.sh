@@ -10,6 +10,6 @@ start_picker
 wait_for 10 window_named '^2$' || fail "no message box titled 2"
 picker_running || fail "the program ended before the message was answered"
 
-xdotool windowfocus --sync "$FOUND_WINDOW" key Return
+press_keys "$FOUND_WINDOW" Return
 wait_for 10 picker_gone || fail "the program still runs after the message was answered"
 echo "message box titled 2 shown; the program ended after Return"

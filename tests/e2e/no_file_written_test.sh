@@ -16,7 +16,7 @@ install_picker
 xsetroot -solid '#336699'
 # One start and end first: Wine sets up its own state for a new program (for instance the desktop window) once.
 start_picker
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the first start"
 
 before=$(snapshot)
@@ -30,9 +30,9 @@ click_control hex
 click_control rgb
 click_control preview
 wait_for 5 window_named '^pixlin\.example\.org$' || fail "no about message"
-xdotool windowfocus --sync "$FOUND_WINDOW" key Return
+press_keys "$FOUND_WINDOW" Return
 sleep 0.3
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 after=$(snapshot)
 

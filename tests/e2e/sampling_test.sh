@@ -33,6 +33,6 @@ xdotool mousemove 700 401
 wait_for 5 window_name_is "$PICKER_WINDOW" "X:700   Y:401" || fail "caption did not follow the pointer to 700,401"
 wait_for 5 window_shows_colour "$PICKER_WINDOW" 1f6f3a 3600 || fail "the swatch does not show #1f6f3a"
 
-xdotool windowfocus --sync "$PICKER_WINDOW" key shift+Escape
+press_keys "$PICKER_WINDOW" shift+Escape
 wait_for 10 picker_gone || fail "Shift+Esc did not end the program"
 echo "window at $x,$y size ${width}x$height; caption and swatch followed the pointer; Shift+Esc ended it"

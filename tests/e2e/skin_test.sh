@@ -94,7 +94,7 @@ for name in "${readouts[@]}"; do
     [ "$(white_pixels "$shots/$name.png")" -gt 0 ] || fail_with_shots "the $name readout does not show at ${places[$name]}"
 done
 
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 
 # The built-in skin is the default skin's bitmap, so without the file the shape is the same.
@@ -102,7 +102,7 @@ remove_data_file pixlin.dat1
 xdotool mousemove 20 780
 start_picker
 expect_skinned_window_in_corner "without pixlin.dat1"
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 
 echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts in their places;" \

@@ -7,6 +7,6 @@ start_picker
 read -r x y width height < <(window_geometry "$PICKER_WINDOW")
 [ "$width" -gt 0 ] && [ "$height" -gt 0 ] || fail "window has no size: $width x $height"
 
-xdotool windowfocus --sync "$PICKER_WINDOW" key Escape
+press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 echo "window at $x,$y size ${width}x$height; Esc ended it"
