@@ -124,6 +124,7 @@ TEST_F(Hotkey, EverythingElseReachesTheWindowsOwnProcedureWithItsResult) {
 TEST_F(Hotkey, RemovalRestoresTheProcedureAndFreesKeyAndAtom) {
     const WNDPROC own = CurrentProc(window_.get());
     ASSERT_TRUE(CtrlF12IsFree());
+    ASSERT_EQ(GlobalFindAtomW(L"MyHotKey"), 0) << "a copy killed earlier in this session left its atom behind";
 
     InstallHotkey(window_.get(), kControl, kF12, timer_);
     EXPECT_FALSE(CtrlF12IsFree());
