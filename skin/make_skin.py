@@ -3,7 +3,7 @@
 
 Regenerate from the repository root with
 
-    python3 skin/make_skin.py
+    python3 skin/make_skin.py [output folder]
 
 It needs Pillow (Debian: python3-pil, so use Debian's /usr/bin/python3 if
 another python3 comes first on the path) and the fonts of fonts-liberation. Output is byte-for-byte the same on every run, so the
@@ -18,6 +18,7 @@ generated files can be committed and diffed:
 import io
 import math
 import struct
+import sys
 import wave
 from pathlib import Path
 
@@ -384,12 +385,16 @@ def write_icon(path):
 
 
 def main():
-    SKIN_DIR.mkdir(parents=True, exist_ok=True)
-    ICON_PATH.parent.mkdir(parents=True, exist_ok=True)
-    compose_skin().save(SKIN_DIR / "pixlin.dat1", format="BMP")
-    (SKIN_DIR / "pixlin.dat0").write_bytes(("\r\n".join(layout_lines()) + "\r\n").encode("ascii"))
-    write_wav(SKIN_DIR / "pixlin.dat2")
-    write_icon(ICON_PATH)
+    # A folder named on the command line takes all four files instead, for comparing them with the committed ones.
+    out = Path(sys.argv[1]) if len(sys.argv) > 1 else None
+    skin_dir = out or SKIN_DIR
+    icon_path = out / "pixlin.ico" if out else ICON_PATH
+    skin_dir.mkdir(parents=True, exist_ok=True)
+    icon_path.parent.mkdir(parents=True, exist_ok=True)
+    compose_skin().save(skin_dir / "pixlin.dat1", format="BMP")
+    (skin_dir / "pixlin.dat0").write_bytes(("\r\n".join(layout_lines()) + "\r\n").encode("ascii"))
+    write_wav(skin_dir / "pixlin.dat2")
+    write_icon(icon_path)
 
 
 if __name__ == "__main__":
