@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/bmp_file.h"
 #include "winsvc/bmp_pixels.h"
 #include "winsvc/region_runs.h"
 
@@ -44,32 +45,9 @@ BENCHMARK(BM_BaselineCompareEveryPixel);
 
 // A 1000 x 1000 24-bit bottom-up BMP file, as a skin author saves one.
 std::string SkinBmp() {
-    constexpr std::uint32_t kStride = kSize * 3;
-    std::string file(54 + std::size_t{kStride} * kSize, '\0');
-    const auto put32 = [&file](std::size_t at, std::uint32_t value) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            file[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kSize);
-    put32(22, kSize);
-    file[26] = 1;
-    file[28] = 24;
-    for (std::int32_t y = 0; y < kSize; ++y) {
-        for (std::int32_t x = 0; x < kSize; ++x) {
-            const std::int32_t pixel = SkinPixel(x, y);
-            const std::size_t at = 54 + std::size_t{kStride} * static_cast<std::size_t>(y) + 3 * std::size_t(x);
-            file[at] = static_cast<char>(pixel & 0xFF);
-            file[at + 1] = static_cast<char>((pixel >> 8) & 0xFF);
-            file[at + 2] = static_cast<char>((pixel >> 16) & 0xFF);
-        }
-    }
-    return file;
+    return pixlin::testing::BmpFile({.width = kSize, .height = kSize}, [](std::uint32_t x, std::uint32_t row) {
+        return static_cast<std::uint32_t>(SkinPixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(row)));
+    });
 }
 
 void BM_ReadBmpPixels(benchmark::State& state) {

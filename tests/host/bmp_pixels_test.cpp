@@ -1,5 +1,7 @@
 #include "winsvc/bmp_pixels.h"
 
+#include "support/bmp_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,60 +11,16 @@
 namespace pixlin {
 namespace {
 
-void Put16(std::string& out, uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
-struct Header {
-    int32_t width = 3;
-    int32_t height = 2;
-    uint32_t bitCount = 24;
-    uint32_t compression = 0;
-    uint32_t infoBytes = 40;
-    uint32_t planes = 1;
-    int32_t offsetShift = 0;  // moves the pixel offset against where the pixels really start
-};
-
-// A BMP whose pixel (x, y), counted in stored order, has blue x, green y and red 0x80 + x + y.
-std::string Bmp(const Header& header) {
-    const uint32_t bytesPerPixel = header.bitCount / 8;
-    const uint32_t rows = static_cast<uint32_t>(header.height < 0 ? -header.height : header.height);
-    const uint32_t width = static_cast<uint32_t>(header.width > 0 ? header.width : 0);
-    const uint32_t stride = (width * header.bitCount + 31) / 32 * 4;
-    const uint32_t offset = 14 + header.infoBytes;
-    std::string file = "BM";
-    Put32(file, offset + stride * rows);
-    Put32(file, 0);
-    Put32(file, static_cast<uint32_t>(static_cast<int32_t>(offset) + header.offsetShift));
-    Put32(file, header.infoBytes);
-    Put32(file, static_cast<uint32_t>(header.width));
-    Put32(file, static_cast<uint32_t>(header.height));
-    Put16(file, header.planes);
-    Put16(file, header.bitCount);
-    Put32(file, header.compression);
-    file.resize(offset, '\0');
-    for (uint32_t y = 0; y < rows; ++y) {
-        for (uint32_t x = 0; x < width; ++x) {
-            file += static_cast<char>(x);
-            file += static_cast<char>(y);
-            file += static_cast<char>(0x80 + x + y);
-            if (bytesPerPixel == 4) {
-                file += '\x7f';
-            }
-        }
-        file.append(stride - width * bytesPerPixel, '\0');
-    }
-    return file;
-}
+using Header = testing::BmpHeader;
 
 uint32_t Expected(uint32_t x, uint32_t storedRow) {
     return (0x80 + x + storedRow) << 16 | storedRow << 8 | x;
+}
+
+// A BMP whose pixel (x, y), counted in stored order, has blue x, green y and red 0x80 + x + y; a 32-bit pixel's
+// fourth byte is 0x7F.
+std::string Bmp(const Header& header) {
+    return testing::BmpFile(header, [](uint32_t x, uint32_t storedRow) { return 0x7F000000 | Expected(x, storedRow); });
 }
 
 TEST(BmpPixels, ReadsUncompressedTrueColourFilesTopRowFirst) {

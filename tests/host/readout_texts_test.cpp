@@ -1,48 +1,41 @@
 #include "window/readout_texts.h"
 
+#include "support/reference_colours.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
 using pixlin::Readouts;
+using pixlin::testing::ReferenceColour;
+using pixlin::testing::ReferenceColours;
 
-struct ReadoutRow {
-    int32_t colour;
-    Readouts texts;
-};
-
-void ExpectSame(const Readouts& actual, const Readouts& expected, int32_t colour) {
-    EXPECT_EQ(actual.longValue, expected.longValue) << colour;
-    EXPECT_EQ(actual.rgb, expected.rgb) << colour;
-    EXPECT_EQ(actual.hex, expected.hex) << colour;
-    EXPECT_EQ(actual.name, expected.name) << colour;
-    EXPECT_EQ(actual.ycbcr, expected.ycbcr) << colour;
-    EXPECT_EQ(actual.cmyk, expected.cmyk) << colour;
-    EXPECT_EQ(actual.cmy, expected.cmy) << colour;
-    EXPECT_EQ(actual.hls, expected.hls) << colour;
+void ExpectSame(const Readouts& actual, const ReferenceColour& expected) {
+    EXPECT_EQ(actual.longValue, expected.longValue) << expected.rgb;
+    EXPECT_EQ(actual.rgb, expected.rgb) << expected.rgb;
+    EXPECT_EQ(actual.hex, expected.hex) << expected.rgb;
+    EXPECT_EQ(actual.name, expected.name) << expected.rgb;
+    EXPECT_EQ(actual.ycbcr, expected.ycbcr) << expected.rgb;
+    EXPECT_EQ(actual.cmyk, expected.cmyk) << expected.rgb;
+    EXPECT_EQ(actual.cmy, expected.cmy) << expected.rgb;
+    EXPECT_EQ(actual.hls, expected.hls) << expected.rgb;
 }
 
 TEST(MakeReadouts, WritesEveryReadoutOfTheColour) {
-    const ReadoutRow rows[] = {
-        {33023, {"33023", "255,128,0", "'#FF8000'", "", "151,43,202", "0,50,100,0", "0,127,255", "90,50,100"}},
-        {0, {"0", "0,0,0", "'#000000'", "black - Schwarz", "0,128,128", "0,0,0,100", "255,255,255", "60,0,0"}},
-        {16777215,
-         {"16777215", "255,255,255", "'#FFFFFF'", "white - Weiß", "255,128,128", "0,0,0,0", "0,0,0", "60,100,0"}},
-        {65535,
-         {"65535", "255,255,0", "'#FFFF00'", "yellow - Gelb", "226,0,149", "0,0,100,0", "0,0,255", "120,50,100"}},
-        {13145700, {"13145700", "100,150,200", "'#6496C8'", "", "141,161,99", "50,24,0,22", "155,105,55", "270,59,48"}},
-    };
+    const std::vector<ReferenceColour> rows = ReferenceColours();
+    ASSERT_GE(rows.size(), 2u);
     // One model serves every tick, as in the window: nothing may leak from one colour to the next.
     cClrModels model;
-    for (const ReadoutRow& row : rows) {
-        ExpectSame(pixlin::MakeReadouts(row.colour, model), row.texts, row.colour);
+    for (const ReferenceColour& row : rows) {
+        ExpectSame(pixlin::MakeReadouts(static_cast<int32_t>(row.colour), model), row);
     }
-    EXPECT_EQ(model.rgbR(), 100);
-    EXPECT_EQ(model.rgbG(), 150);
-    EXPECT_EQ(model.rgbB(), 200);
+    EXPECT_EQ(model.rgbR(), static_cast<int32_t>(rows.back().colour & 0xFF));
+    EXPECT_EQ(model.rgbG(), static_cast<int32_t>(rows.back().colour >> 8 & 0xFF));
+    EXPECT_EQ(model.rgbB(), static_cast<int32_t>(rows.back().colour >> 16 & 0xFF));
 }
 
 TEST(CaptionText, JoinsBothCoordinatesWithThreeBlanks) {

@@ -1,21 +1,19 @@
 #include "winsvc/clipboard_text.h"
 
-#include "test_clipboard.h"
-#include "test_window.h"
+#include "support/clipboard.h"
+#include "support/test_window.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
-#include <optional>
-#include <set>
 #include <string>
-#include <thread>
 
 namespace pixlin {
 namespace {
 
 using testing::ClipboardContents;
+using testing::ClipboardHolder;
 using testing::OpenClipboardPatiently;
 using testing::PutPictureAndPrivateData;
 using testing::ReadClipboard;
@@ -55,49 +53,6 @@ TEST(PutTextOnClipboard, SystemDerivesTheAnsiText) {
     ASSERT_TRUE(PutTextOnClipboard(owner.get(), "240,248,255"));
     EXPECT_EQ(ReadClipboard().ansi, "240,248,255");
 }
-
-// Another thread holds the clipboard open until released, as another program would.
-class ClipboardHolder {
-public:
-    explicit ClipboardHolder(std::chrono::milliseconds holdFor = std::chrono::minutes(1))
-        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-        thread_ = std::thread([this, holdFor] {
-            const bool open = OpenClipboardPatiently(nullptr);
-            SetEvent(opened_);
-            WaitForSingleObject(release_, static_cast<DWORD>(holdFor.count()));
-            if (open) {
-                CloseClipboard();
-            }
-        });
-        // Wine's clipboard service sends messages to the clipboard's owner window on this thread while the
-        // other thread opens the clipboard: keep them flowing, as a window's thread does.
-        while (MsgWaitForMultipleObjects(1, &opened_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&message);
-            }
-        }
-    }
-    ClipboardHolder(const ClipboardHolder&) = delete;
-    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
-    ~ClipboardHolder() {
-        Release();
-        CloseHandle(release_);
-        CloseHandle(opened_);
-    }
-
-    void Release() {
-        SetEvent(release_);
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
-
-private:
-    HANDLE release_;
-    HANDLE opened_;
-    std::thread thread_;
-};
 
 TEST(PutTextOnClipboard, GivesUpWhenTheClipboardStaysHeldAndLeavesItAlone) {
     const TestWindow owner;

@@ -1,11 +1,12 @@
 #include "window/about_text.h"
 #include "window/form1.h"
 
-#include "message_box_answerer.h"
-#include "scratch_dir.h"
-#include "test_clipboard.h"
-#include "test_picker.h"
-#include "test_window.h"
+#include "support/clipboard.h"
+#include "support/message_box_answerer.h"
+#include "support/reference_colours.h"
+#include "support/scratch_dir.h"
+#include "support/test_picker.h"
+#include "support/test_window.h"
 #include "winsvc/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,21 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace pixlin {
 namespace {
 
+using testing::Caption;
 using testing::ClipboardContents;
+using testing::ClipboardHolder;
 using testing::DrainMessages;
 using testing::MessageBoxAnswerer;
 using testing::OpenClipboardPatiently;
 using testing::PutPictureAndPrivateData;
 using testing::ReadClipboard;
+using testing::ReferenceColour;
+using testing::ReferenceColours;
 using testing::ScratchDir;
 using testing::StartPicker;
 using testing::TestWindow;
@@ -53,12 +57,6 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-std::string Caption(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return Narrow(text);
-}
-
 POINT Centre(const PixelRect& place) {
     return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
@@ -82,39 +80,6 @@ struct Sent {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-};
-
-// Another thread holds the clipboard open until the end of its scope, as another program would.
-class ClipboardHolder {
-public:
-    ClipboardHolder()
-        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-        thread_ = std::thread([this] {
-            const bool open = OpenClipboardPatiently(nullptr);
-            SetEvent(opened_);
-            WaitForSingleObject(release_, INFINITE);
-            if (open) {
-                CloseClipboard();
-            }
-        });
-        // Wine's clipboard service talks to the owner window on this thread while the other one opens it.
-        while (MsgWaitForMultipleObjects(1, &opened_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-            DrainMessages();
-        }
-    }
-    ClipboardHolder(const ClipboardHolder&) = delete;
-    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
-    ~ClipboardHolder() {
-        SetEvent(release_);
-        thread_.join();
-        CloseHandle(release_);
-        CloseHandle(opened_);
-    }
-
-private:
-    HANDLE release_;
-    HANDLE opened_;
-    std::thread thread_;
 };
 
 class Form1Clicks : public ::testing::Test {
@@ -167,35 +132,37 @@ protected:
     const TestWindow clipboardUser_;
 };
 
-const struct {
-    Form1Label label;
-    const wchar_t* text;
-} kReadoutsOfOrange[] = {
-    {Form1Label::lbl_RGB, L"255,128,0"},    {Form1Label::lbl_HEX, L"'#FF8000'"}, {Form1Label::lbl_LONG, L"33023"},
-    {Form1Label::lbl_HLS, L"90,50,100"},    {Form1Label::lbl_CMY, L"0,127,255"}, {Form1Label::lbl_CMYK, L"0,50,100,0"},
-    {Form1Label::lbl_YCBCR, L"151,43,202"},
-};
-
 TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
-    const auto form = MakeForm(RGB(255, 128, 0));
-    ASSERT_NE(form->hwnd(), nullptr);
-    SetCursorPos(300, 400);
-    form->Timer1_Timer();
+    int x = 300;
+    for (const ReferenceColour& colour : ReferenceColours()) {
+        const auto form = MakeForm(colour.colour);
+        ASSERT_NE(form->hwnd(), nullptr);
+        SetCursorPos(x++, 400);
+        form->Timer1_Timer();
+        const struct {
+            Form1Label label;
+            const std::string& text;
+        } readouts[] = {
+            {Form1Label::lbl_RGB, colour.rgb},        {Form1Label::lbl_HEX, colour.hex},
+            {Form1Label::lbl_LONG, colour.longValue}, {Form1Label::lbl_HLS, colour.hls},
+            {Form1Label::lbl_CMY, colour.cmy},        {Form1Label::lbl_CMYK, colour.cmyk},
+            {Form1Label::lbl_YCBCR, colour.ycbcr},
+        };
+        for (const auto& row : readouts) {
+            PutPictureAndPrivateData(clipboardUser_.get());
+            played_.clear();
+            const POINT centre = Centre(form->Label(row.label).pixels);
+            Click(form->hwnd(), centre, centre);
 
-    for (const auto& row : kReadoutsOfOrange) {
-        PutPictureAndPrivateData(clipboardUser_.get());
-        played_.clear();
-        const POINT centre = Centre(form->Label(row.label).pixels);
-        Click(form->hwnd(), centre, centre);
-
-        const ClipboardContents contents = ReadClipboard();
-        EXPECT_EQ(contents.unicode, row.text);
-        EXPECT_TRUE(OnlyTextFormats(contents.formats)) << Narrow(row.text);
-        ASSERT_EQ(played_.size(), 1u) << Narrow(row.text);
-        EXPECT_EQ(played_[0].path, scratch_.Path(L"pixlin.dat2"));
-        EXPECT_EQ(played_[0].wait, 0);
+            const ClipboardContents contents = ReadClipboard();
+            EXPECT_EQ(contents.unicode, Widen(row.text));
+            EXPECT_TRUE(OnlyTextFormats(contents.formats)) << row.text;
+            ASSERT_EQ(played_.size(), 1u) << row.text;
+            EXPECT_EQ(played_[0].path, scratch_.Path(L"pixlin.dat2"));
+            EXPECT_EQ(played_[0].wait, 0);
+        }
+        EXPECT_TRUE(sent_.empty()) << "a click on a readout dragged the window";
     }
-    EXPECT_TRUE(sent_.empty()) << "a click on a readout dragged the window";
 }
 
 TEST_F(Form1Clicks, BeforeTheFirstTickAClickCopiesTheEmptyCaption) {

@@ -1,9 +1,9 @@
 #include "window/form1.h"
 
-#include "scratch_dir.h"
-#include "test_bitmap.h"
-#include "test_picker.h"
-#include "test_window.h"
+#include "support/bmp_file.h"
+#include "support/scratch_dir.h"
+#include "support/test_picker.h"
+#include "support/test_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,11 @@
 #include "window/form1.h"
 
-#include "message_box_answerer.h"
-#include "scratch_dir.h"
-#include "test_picker.h"
-#include "test_window.h"
+#include "support/bmp_file.h"
+#include "support/message_box_answerer.h"
+#include "support/reference_colours.h"
+#include "support/scratch_dir.h"
+#include "support/test_picker.h"
+#include "support/test_window.h"
 #include "winsvc/system_error_text.h"
 #include "winsvc/wide_text.h"
 
@@ -17,50 +19,17 @@
 namespace pixlin {
 namespace {
 
+using testing::Caption;
 using testing::DrainMessages;
 using testing::MessageBoxAnswerer;
+using testing::ReferenceColour;
+using testing::ReferenceColours;
 using testing::ScratchDir;
+using testing::SolidBmp;
 using testing::StartPicker;
 using testing::TestWindow;
 
 constexpr char kLayout[] = "rgb=170,40,116,16,16117996\r\nquit=271,11,19,19\r\n";
-
-// A 24-bit bottom-up BMP of one colour, given as 0x00BBGGRR.
-std::string SolidBmp(int width, int height, COLORREF colour) {
-    const int stride = (width * 3 + 3) / 4 * 4;
-    const int imageSize = stride * height;
-    std::string bytes(static_cast<std::size_t>(54 + imageSize), '\0');
-    auto put32 = [&bytes](std::size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) {
-            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, static_cast<uint32_t>(bytes.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    put32(34, static_cast<uint32_t>(imageSize));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const auto at = static_cast<std::size_t>(54 + y * stride + x * 3);
-            bytes[at] = static_cast<char>(GetBValue(colour));
-            bytes[at + 1] = static_cast<char>(GetGValue(colour));
-            bytes[at + 2] = static_cast<char>(GetRValue(colour));
-        }
-    }
-    return bytes;
-}
-
-std::string Caption(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return Narrow(text);
-}
 
 // A topmost patch of one colour on the screen, for the picker to sample.
 class ColourPatch {
@@ -156,19 +125,7 @@ protected:
     std::wstring programDir_;
 };
 
-struct Sample {
-    COLORREF colour;
-    const char* longValue;
-    const char* rgb;
-    const char* hex;
-    const char* name;
-    const char* ycbcr;
-    const char* cmyk;
-    const char* cmy;
-    const char* hls;
-};
-
-void ExpectReadouts(const Form1& form, const Sample& row) {
+void ExpectReadouts(const Form1& form, const ReferenceColour& row) {
     EXPECT_EQ(form.Label(Form1Label::lbl_LONG).caption, row.longValue);
     EXPECT_EQ(form.Label(Form1Label::lbl_RGB).caption, row.rgb);
     EXPECT_EQ(form.Label(Form1Label::lbl_HEX).caption, row.hex);
@@ -189,16 +146,8 @@ TEST_F(Form1Test, ShowsTheColourUnderThePointerInEveryReadout) {
         EXPECT_EQ(form->Label(label).caption, "") << "before the first tick";
     }
     ColourPatch patch(RECT{100, 500, 180, 560});
-    const Sample rows[] = {
-        {RGB(255, 128, 0), "33023", "255,128,0", "'#FF8000'", "", "151,43,202", "0,50,100,0", "0,127,255", "90,50,100"},
-        {RGB(0, 0, 0), "0", "0,0,0", "'#000000'", "black - Schwarz", "0,128,128", "0,0,0,100", "255,255,255", "60,0,0"},
-        {RGB(255, 255, 255), "16777215", "255,255,255", "'#FFFFFF'", "white - Wei\xc3\x9f", "255,128,128", "0,0,0,0",
-         "0,0,0", "60,100,0"},
-        {RGB(255, 255, 0), "65535", "255,255,0", "'#FFFF00'", "yellow - Gelb", "226,0,149", "0,0,100,0", "0,0,255",
-         "120,50,100"},
-    };
     int x = 110;
-    for (const Sample& row : rows) {
+    for (const ReferenceColour& row : ReferenceColours()) {
         const POINT at{x++, 530};
         ASSERT_TRUE(patch.Show(row.colour, at)) << row.rgb;
         SetCursorPos(at.x, at.y);

@@ -1,6 +1,6 @@
 #include "winsvc/hotkey.h"
 
-#include "test_window.h"
+#include "support/test_window.h"
 #include "window/timer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "winsvc/on_top.h"
 
-#include "test_window.h"
+#include "support/test_window.h"
 
 #include <gtest/gtest.h>
 

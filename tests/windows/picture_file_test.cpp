@@ -1,6 +1,7 @@
 #include "winsvc/picture_file.h"
 
-#include "scratch_dir.h"
+#include "support/bmp_file.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,43 +17,14 @@ std::string Bytes(std::initializer_list<unsigned char> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-void Put16(std::string& out, unsigned value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, unsigned value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
 // A 3 x 2 bottom-up 24-bit BMP; rows are padded to four bytes.
 std::string ThreeByTwoBmp() {
-    const COLORREF rows[2][3] = {
-        {RGB(1, 2, 3), RGB(254, 253, 252), RGB(18, 52, 86)},  // bottom row first
-        {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
-    };
-    std::string bmp = "BM";
-    Put32(bmp, 54 + 24);
-    Put32(bmp, 0);
-    Put32(bmp, 54);
-    Put32(bmp, 40);
-    Put32(bmp, 3);
-    Put32(bmp, 2);
-    Put16(bmp, 1);
-    Put16(bmp, 24);
-    for (int field = 0; field < 6; ++field) {
-        Put32(bmp, 0);
-    }
-    for (const auto& row : rows) {
-        for (const COLORREF colour : row) {
-            bmp += static_cast<char>(GetBValue(colour));
-            bmp += static_cast<char>(GetGValue(colour));
-            bmp += static_cast<char>(GetRValue(colour));
-        }
-        bmp.append(3, '\0');
-    }
-    return bmp;
+    return testing::BmpFromRows({"rgb", "1w3"}, {{'r', RGB(255, 0, 0)},
+                                                 {'g', RGB(0, 255, 0)},
+                                                 {'b', RGB(0, 0, 255)},
+                                                 {'1', RGB(1, 2, 3)},
+                                                 {'w', RGB(254, 253, 252)},
+                                                 {'3', RGB(18, 52, 86)}});
 }
 
 // The same six colours as the BMP, as an 8-bit RGB PNG.

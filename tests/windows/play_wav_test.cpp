@@ -1,6 +1,6 @@
 #include "winsvc/play_wav.h"
 
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 #include "winsvc/skin.h"
 
 #include "app/resource.h"
-#include "scratch_dir.h"
-#include "test_bitmap.h"
-#include "test_picker.h"
-#include "test_window.h"
+#include "support/bmp_file.h"
+#include "support/scratch_dir.h"
+#include "support/test_picker.h"
+#include "support/test_window.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
 #include "winsvc/picture_file.h"
@@ -28,7 +28,7 @@ constexpr COLORREF kPanel = RGB(40, 44, 52);
 constexpr COLORREF kLight = RGB(200, 210, 220);
 
 // '.' is the key colour; 'n' differs from it in the blue channel by one.
-const std::map<char, COLORREF> kPalette{{'.', kKey}, {'#', kPanel}, {'o', kLight}, {'n', RGB(255, 0, 254)}};
+const testing::Palette kPalette{{'.', kKey}, {'#', kPanel}, {'o', kLight}, {'n', RGB(255, 0, 254)}};
 
 using Coverage = std::vector<std::string>;
 

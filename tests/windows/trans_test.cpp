@@ -1,6 +1,6 @@
 #include "winsvc/trans.h"
 
-#include "test_window.h"
+#include "support/test_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,13 @@
 #pragma once
 
-// A plain top-level window for tests, destroyed at the end of its scope.
+// Windows for tests: a plain top-level one destroyed at the end of its scope, a caption read back, and the
+// message queue handled as the message loop would.
+
+#include "winsvc/wide_text.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace pixlin::testing {
 
@@ -30,6 +35,13 @@ public:
 private:
     HWND window_;
 };
+
+// A window's caption, as UTF-8.
+inline std::string Caption(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Narrow(text);
+}
 
 // Handles what is waiting in the queue, as the message loop would; true when a WM_QUIT was among it. The WM_QUIT
 // is taken out either way, so that it cannot end a later test's message box.

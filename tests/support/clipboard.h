@@ -2,14 +2,18 @@
 
 // Reading and filling the clipboard as another program would, for the tests of what the picker copies.
 
+#include "support/test_window.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 
 namespace pixlin::testing {
 
@@ -64,5 +68,45 @@ inline void PutPictureAndPrivateData(HWND owner) {
     SetClipboardData(RegisterClipboardFormatW(L"PixlinTestPrivate"), data);
     CloseClipboard();
 }
+
+// Another thread holds the clipboard open, as another program would: for the given time, or until released.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(std::chrono::milliseconds holdFor = std::chrono::minutes(1))
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = std::thread([this, holdFor] {
+            const bool open = OpenClipboardPatiently(nullptr);
+            SetEvent(opened_);
+            WaitForSingleObject(release_, static_cast<DWORD>(holdFor.count()));
+            if (open) {
+                CloseClipboard();
+            }
+        });
+        // Wine's clipboard service sends messages to the clipboard's owner window on this thread while the
+        // other thread opens the clipboard: keep them flowing, as a window's thread does.
+        while (MsgWaitForMultipleObjects(1, &opened_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+            DrainMessages();
+        }
+    }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    ~ClipboardHolder() {
+        Release();
+        CloseHandle(release_);
+        CloseHandle(opened_);
+    }
+
+    void Release() {
+        SetEvent(release_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+private:
+    HANDLE release_;
+    HANDLE opened_;
+    std::thread thread_;
+};
 
 }  // namespace pixlin::testing
