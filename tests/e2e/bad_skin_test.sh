@@ -10,14 +10,7 @@ bitmap=$PICKER_DIR/pixlin.dat1
 
 # A 24-bit BMP of one colour.
 solid_bmp() {
-    python3 - "$1" "$2" "$3" <<'PY'
-import struct, sys
-width, height, colour = int(sys.argv[1]), int(sys.argv[2]), bytes.fromhex(sys.argv[3])[::-1]
-stride = (width * 3 + 3) // 4 * 4
-image = (colour * width + bytes(stride - width * 3)) * height
-sys.stdout.buffer.write(struct.pack("<2sIHHI", b"BM", 54 + len(image), 0, 0, 54) +
-                        struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0) + image)
-PY
+    python3 "$E2E_SUPPORT/bmp.py" "$@"
 }
 
 # A two-colour PNG: the key colour in an 8-pixel frame, the surface inside. Small on disk, quick to make.
@@ -69,7 +62,9 @@ for maker in one_by_one all_key_colour; do
     wait_for 10 picker_any_window_found || fail "$maker: no window follows the pointer"
     window_name_is "$PICKER_WINDOW" "X:$x   Y:456" || fail "$maker: caption '$(window_name "$PICKER_WINDOW")'"
     ! window_named '^[0-9]+$' || fail "$maker: start-up reported error $(window_name "$FOUND_WINDOW")"
-    sleep 0.5
+    # It samples another move as well: the program did not end by itself after its first tick.
+    xdotool mousemove "$x" 457
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$x   Y:457" || fail "$maker: the caption stopped following"
     picker_running || fail "$maker: the program ended by itself"
     press_keys "$PICKER_WINDOW" Escape
     wait_for 10 picker_gone || fail "$maker: Esc did not end the program"

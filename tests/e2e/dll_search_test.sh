@@ -20,19 +20,23 @@ expect_none_loaded() {
     [ -z "$loaded" ] || fail "$1: DLLs loaded from the program's folder: $(echo $loaded)"
 }
 
-xsetroot -solid '#ff8000'
+IFS='|' read -r colour rgb < <(reference_colours colour rgb)
+xsetroot -solid "#$colour"
 xdotool mousemove 600 400
 start_picker
 expect_none_loaded "at start"
 wait_for 5 window_name_is "$PICKER_WINDOW" "X:600   Y:400" || fail "caption did not follow the pointer to 600,400"
+start_clock
 # A readout click plays the click sound.
 press_hotkey
-sleep 0.2
+wait_for_freeze "$PICKER_WINDOW" 600 401 || fail "Ctrl+F12 did not freeze the sampling"
 click_control rgb
-wait_for 3 clipboard_is "255,128,0" || fail "a click on rgb copied '$(clipboard_text)', not '255,128,0'"
-sleep 0.5
+wait_for 3 clipboard_is "$rgb" || fail "a click on rgb copied '$(clipboard_text)', not '$rgb'"
+# The sound plays after the copy; sampling again shows that the picker is through with it.
+expect_sampling_resumes 600 402
 expect_none_loaded "after a readout click"
 picker_running || fail "the picker ended"
+stop_clock
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 expect_none_loaded "at the end"

@@ -41,22 +41,31 @@ read -r swatch_left swatch_top swatch_width swatch_height < <(layout_rect previe
 read -r rgb_left _ < <(layout_rect rgb)
 press_x=$((start_x + (swatch_left + swatch_width + rgb_left) / 2))
 press_y=$((start_y + swatch_top + swatch_height / 2))
+# Presses at a spot and moves the pointer down and left in five steps, each awaited by the given check (called
+# with the step's number and the pointer's place), then releases.
 drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    local step
+    local x=$1 y=$2 step_done=$3 step
+    xdotool mousemove "$x" "$y" mousedown 1
     for step in 1 2 3 4 5; do
-        xdotool mousemove $(($1 - 40 * step)) $(($2 + 30 * step))
-        sleep 0.05
+        xdotool mousemove $((x - 40 * step)) $((y + 30 * step))
+        wait_for 5 "$step_done" "$step" $((x - 40 * step)) $((y + 30 * step)) ||
+            fail "no effect of drag step $step from $x,$y"
     done
     xdotool mouseup 1
 }
-drag "$press_x" "$press_y"
+window_followed() {
+    window_at $((start_x - 40 * $1)) $((start_y + 30 * $1))
+}
+caption_followed() {
+    window_name_is "$PICKER_WINDOW" "X:$2   Y:$3"
+}
+drag "$press_x" "$press_y" window_followed
 wait_for 5 window_at $((start_x - 200)) $((start_y + 150)) ||
     fail "window at $(window_geometry "$PICKER_WINDOW") after a drag by -200,150 from $start_x,$start_y"
 
+# The picker samples every step, so each move has reached it, and none moved the window.
 read -r rgb_x rgb_y < <(control_centre rgb)
-drag "$rgb_x" "$rgb_y"
-sleep 0.3
+drag "$rgb_x" "$rgb_y" caption_followed
 window_at $((start_x - 200)) $((start_y + 150)) || fail "a press on a readout dragged the window"
 picker_running || fail "the picker ended while dragged"
 
@@ -77,11 +86,12 @@ second_window=$PICKER_WINDOW
 xdotool mousemove 300 300
 wait_for 5 window_name_is "$first_window" "X:300   Y:300" || fail "the first copy does not sample"
 wait_for 5 window_name_is "$second_window" "X:300   Y:300" || fail "the second copy does not sample"
+# The second copy is the clock: every move it samples, the frozen first copy must not.
+CLOCK_WINDOW=$second_window
 press_hotkey
-sleep 0.2
-xdotool mousemove 320 330
-wait_for 5 window_name_is "$second_window" "X:320   Y:330" || fail "the second copy froze"
-[ "$(window_name "$first_window")" = "X:300   Y:300" ] || fail "Ctrl+F12 did not freeze the first copy"
+wait_for_freeze "$first_window" 300 330 || fail "Ctrl+F12 did not freeze the first copy"
+move_and_tick 320 340
+[ "$(window_name "$first_window")" = "$FROZEN_CAPTION" ] || fail "the first copy samples again"
 
 # Esc ends each copy.
 press_keys "$second_window" Escape

@@ -4,15 +4,21 @@ set -euo pipefail
 
 E2E_EXE=$1
 E2E_SKIN=$2
+E2E_SUPPORT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../support" && pwd)
 E2E_DIR=$(mktemp -d)
 PICKER_DIR=$E2E_DIR
 PICKER_PID=""
 PICKER_WINDOW=""
+CLOCK_PID=""
+CLOCK_WINDOW=""
 
 e2e_cleanup() {
-    if [ -n "$PICKER_PID" ] && kill -0 "$PICKER_PID" 2>/dev/null; then
-        kill "$PICKER_PID" 2>/dev/null || true
-    fi
+    local pid
+    for pid in "$PICKER_PID" "$CLOCK_PID"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+        fi
+    done
     rm -rf "$E2E_DIR"
 }
 trap e2e_cleanup EXIT
@@ -20,6 +26,23 @@ trap e2e_cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+# Prints the named columns of every reference colour in tests/support/reference_colours.tsv (the table the C++ tests
+# use too), one colour a line, '|' between the columns.
+reference_colours() {
+    awk -F'\t' -v columns="$*" '
+        NR == 1 {
+            for (i = 1; i <= NF; i++) column[$i] = i
+            n = split(columns, wanted, " ")
+            for (i = 1; i <= n; i++) if (!(wanted[i] in column)) { print "no column " wanted[i] > "/dev/stderr"; exit 1 }
+            next
+        }
+        NF > 1 {
+            line = $(column[wanted[1]])
+            for (i = 2; i <= n; i++) line = line "|" $(column[wanted[i]])
+            print line
+        }' "$E2E_SUPPORT/reference_colours.tsv"
 }
 
 # Copies the program and, unless told otherwise, the default skin's three files.
@@ -184,4 +207,71 @@ expect_usable() {
     ! window_named '^[0-9]+$' || fail "$what: start-up reported error $(window_name "$FOUND_WINDOW")"
     press_keys "$PICKER_WINDOW" Escape
     wait_for 10 picker_gone || fail "$what: Esc did not end the program"
+}
+
+# A second copy of the picker as a clock, started after the first so that it gets no hot key. Its skin is a few
+# pixels in the top right corner of the screen, all of it the quit control; its caption follows the pointer as the
+# first copy's does. Once it shows a move, a sampling tick has passed since that move: a check that the first copy
+# did not change relies on that, never on a guessed sleep.
+start_clock() {
+    local dir=$E2E_DIR/clock
+    mkdir -p "$dir"
+    cp "$E2E_EXE" "$dir/pixlin.exe"
+    printf 'quit=0,0,6,6\r\n' >"$dir/pixlin.dat0"
+    python3 "$E2E_SUPPORT/bmp.py" 6 6 2c3340 ff00ff >"$dir/pixlin.dat1"
+    (cd "$dir" && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
+    CLOCK_PID=$!
+    wait_for 20 clock_window_found || fail "the clock copy did not start"
+}
+
+clock_window_found() {
+    CLOCK_WINDOW=$(xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | head -n 1 || true)
+    [ -n "$CLOCK_WINDOW" ]
+}
+
+clock_gone() {
+    ! kill -0 "$CLOCK_PID" 2>/dev/null || [ "$(ps -o stat= -p "$CLOCK_PID" | cut -c1)" = Z ]
+}
+
+# Ended with a click on its quit control, as a user ends it: a killed copy would leave its hot key atom behind.
+stop_clock() {
+    local x y width height
+    read -r x y width height < <(window_geometry "$CLOCK_WINDOW")
+    xdotool mousemove $((x + width / 2)) $((y + height / 2)) click 1
+    wait_for 10 clock_gone || fail "the quit control did not end the clock copy"
+    CLOCK_PID=""
+}
+
+# Moves the pointer to a place it is not at and waits until the clock has sampled it there.
+move_and_tick() {
+    [ "$(xdotool getmouselocation | sed -E 's/x:([0-9]+) y:([0-9]+).*/\1 \2/')" != "$1 $2" ] ||
+        fail "the pointer is already at $1,$2: no move to sample"
+    xdotool mousemove "$1" "$2"
+    wait_for 5 window_name_is "$CLOCK_WINDOW" "X:$1   Y:$2" || fail "the clock did not sample the pointer at $1,$2"
+}
+
+# Waits until the picker's window WINDOW has stopped sampling: two moves in a row (along the row Y, rightwards from X)
+# that the clock sampled and WINDOW did not. Sets FROZEN_CAPTION to the caption it kept.
+wait_for_freeze() {
+    local window=$1 x=$2 y=$3 caption unchanged=0 deadline=$((SECONDS + 10))
+    caption=$(window_name "$window")
+    while [ "$unchanged" -lt 2 ]; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        x=$((x + 1))
+        move_and_tick "$x" "$y"
+        if [ "$(window_name "$window")" = "$caption" ]; then
+            unchanged=$((unchanged + 1))
+        else
+            caption=$(window_name "$window")
+            unchanged=0
+        fi
+    done
+    FROZEN_CAPTION=$caption
+}
+
+# Ctrl+F12 again, and the picker samples a move once more; also shows that it ran on through what came before.
+expect_sampling_resumes() {
+    press_hotkey
+    xdotool mousemove "$1" "$2"
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$1   Y:$2" || fail "the picker does not sample again after Ctrl+F12"
 }

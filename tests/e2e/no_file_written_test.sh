@@ -31,7 +31,8 @@ click_control rgb
 click_control preview
 wait_for 5 window_named '^pixlin\.example\.org$' || fail "no about message"
 press_keys "$FOUND_WINDOW" Return
-sleep 0.3
+about_box_gone() { ! window_named '^pixlin\.example\.org$'; }
+wait_for 5 about_box_gone || fail "Return did not close the about message"
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 after=$(snapshot)

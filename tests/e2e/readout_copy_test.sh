@@ -3,19 +3,16 @@
 # readout puts exactly its text on the clipboard; Ctrl+F12 again lets the readouts follow the pointer.
 source "$(dirname "$0")/lib.sh"
 
-# Colour, then the texts of rgb, hex, long, hls, cmy, cmyk and ycbcr.
-samples=(
-    "ff8000|255,128,0|'#FF8000'|33023|90,50,100|0,127,255|0,50,100,0|151,43,202"
-    "000000|0,0,0|'#000000'|0|60,0,0|255,255,255|0,0,0,100|0,128,128"
-    "ffffff|255,255,255|'#FFFFFF'|16777215|60,100,0|0,0,0|0,0,0,0|255,128,128"
-    "000f48|0,15,72|'#000F48'|4722432|288,14,100|255,240,183|100,79,0,72|17,159,116"
-)
 readouts=(rgb hex long hls cmy cmyk ycbcr)
+# Colour, then the texts of the readouts.
+mapfile -t samples < <(reference_colours colour "${readouts[@]}")
+[ "${#samples[@]}" -gt 0 ] || fail "no reference colours"
 
 # Whatever an earlier test copied must not pass for this one's first copy.
 printf 'before the first click' | xclip -selection clipboard
 install_picker
 start_picker
+start_clock
 
 copied=0
 spot_x=600
@@ -26,17 +23,14 @@ for sample in "${samples[@]}"; do
 
     xsetroot -solid "#$colour"
     wait_for 5 screen_pixel_is 20 780 "$colour" || fail "the screen was not painted #$colour"
-    spot_x=$((spot_x + 7))
+    spot_x=$((spot_x + 10))
     xdotool mousemove "$spot_x" 400
     wait_for 5 window_name_is "$PICKER_WINDOW" "X:$spot_x   Y:400" || fail "caption did not follow to $spot_x,400"
-    frozen_caption="X:$spot_x   Y:400"
 
+    # Frozen: moves off the colour, which the clock sampled, leave caption and readouts alone.
     press_hotkey
-    sleep 0.2
-    # Frozen: a move off the colour leaves caption and readouts alone.
-    xdotool mousemove $((spot_x + 1)) 401
-    sleep 0.1
-    [ "$(window_name "$PICKER_WINDOW")" = "$frozen_caption" ] || fail "Ctrl+F12 did not freeze the sampling"
+    wait_for_freeze "$PICKER_WINDOW" "$spot_x" 401 || fail "Ctrl+F12 did not freeze the sampling"
+    frozen_caption=$FROZEN_CAPTION
 
     for i in "${!readouts[@]}"; do
         expected=${texts[$i]}
@@ -47,6 +41,7 @@ for sample in "${samples[@]}"; do
             fail "#$colour: a click on ${readouts[$i]} copied '$(clipboard_text)', not '$expected'"
         copied=$((copied + 1))
     done
+    move_and_tick $((spot_x + 5)) 402
     [ "$(window_name "$PICKER_WINDOW")" = "$frozen_caption" ] || fail "the caption moved while frozen"
 
     press_hotkey
@@ -56,6 +51,7 @@ for sample in "${samples[@]}"; do
 done
 
 picker_running || fail "the picker ended"
+stop_clock
 # Ended as a user ends it, so that it gives back its hot key and atom; a killed copy cannot.
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"

@@ -19,15 +19,14 @@ wait_for 5 window_name_is "$PICKER_WINDOW" "X:640   Y:400" ||
     fail "caption is '$(window_name "$PICKER_WINDOW")' with the pointer at 640,400"
 ! window_named '^[0-9]+$' || fail "start-up reported error $(window_name "$FOUND_WINDOW")"
 
-# The swatch is at least 60 by 60 pixels. Repainting the screen under the resting pointer must not
-# change it, so afterwards the sampled colour can only be the swatch's.
+# The swatch is at least 60 by 60 pixels. Once the screen around the window has another colour, the sampled one
+# can only be the swatch's. (A tick with the pointer at rest reads nothing, so nothing here could show one: the
+# Windows tests count the reads of such ticks.)
 wait_for 5 window_shows_colour "$PICKER_WINDOW" 3f111f 3600 || fail "the swatch does not show #3f111f"
 xsetroot -solid '#1f6f3a'
 root_repainted() { [ "$(screen_pixel 20 780)" = 1f6f3a ]; }
 wait_for 5 root_repainted || fail "the screen was not repainted"
-sleep 0.1  # ten ticks
-window_shows_colour "$PICKER_WINDOW" 3f111f 3600 || fail "the swatch changed while the pointer rested"
-[ "$(window_name "$PICKER_WINDOW")" = "X:640   Y:400" ] || fail "the caption changed while the pointer rested"
+window_shows_colour "$PICKER_WINDOW" 3f111f 3600 || fail "the swatch does not show the sampled #3f111f"
 
 xdotool mousemove 700 401
 wait_for 5 window_name_is "$PICKER_WINDOW" "X:700   Y:401" || fail "caption did not follow the pointer to 700,401"

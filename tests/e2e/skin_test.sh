@@ -64,14 +64,21 @@ expect_skinned_window_in_corner "default skin"
 # Two colours differ in every readout, so between them the window changes in each readout's place and
 # otherwise only in the swatch and the name box.
 read -r x y width height < <(window_geometry "$PICKER_WINDOW")
-xdotool mousemove 20 780
-wait_for 5 window_name_is "$PICKER_WINDOW" "X:20   Y:780" || fail "the picker did not sample at 20,780"
-sleep 0.3
-window_shot "$shots/on-screen.png"
-xdotool mousemove $((x + 5)) $((y + height / 2))
-wait_for 5 window_name_is "$PICKER_WINDOW" "X:$((x + 5))   Y:$((y + height / 2))" || fail "no sample on the panel"
-sleep 0.3
-window_shot "$shots/on-panel.png"
+read -r swatch_left swatch_top swatch_width swatch_height < <(layout_rect preview)
+swatch_x=$((x + swatch_left + swatch_width / 2))
+swatch_y=$((y + swatch_top + swatch_height / 2))
+# One paint draws the swatch and the readouts that a sample changed, so once the swatch shows the sampled colour
+# the readouts show their new texts.
+sample_and_shoot() {
+    local colour
+    colour=$(screen_pixel "$1" "$2")
+    xdotool mousemove "$1" "$2"
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$1   Y:$2" || fail "the picker did not sample at $1,$2"
+    wait_for 5 screen_pixel_is "$swatch_x" "$swatch_y" "$colour" || fail_with_shots "the swatch does not show #$colour"
+    window_shot "$3"
+}
+sample_and_shoot 20 780 "$shots/on-screen.png"
+sample_and_shoot $((x + 5)) $((y + height / 2)) "$shots/on-panel.png"
 compare -metric AE -fuzz 0 "$shots/on-screen.png" "$shots/on-panel.png" -compose src -highlight-color white \
     -lowlight-color black "$shots/changed.png" 2>/dev/null || true
 
