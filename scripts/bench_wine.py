@@ -13,12 +13,14 @@ import os
 import select
 import shutil
 import statistics
-import struct
 import subprocess
 import sys
 import tempfile
 import time
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "support"))
+from bmp import bmp_bytes  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 TIMER_TICK_MS = 10
@@ -202,23 +204,6 @@ def measure_start_only(x, folder, exe_name):
     return program.start_ms
 
 
-def write_bmp(path, width, height, pixel):
-    """A 24-bit bottom-up BMP; pixel(x, y) gives (r, g, b)."""
-    stride = (width * 3 + 3) // 4 * 4
-    rows = []
-    for y in reversed(range(height)):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(stride - width * 3)
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(image), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
-    Path(path).write_bytes(header + info + image)
-
-
 def large_skin_pixel(x, y):
     """A disc cut by a grid of square holes on a key-colour ground: a shape of many runs on every row."""
     centre, radius = 499.5, 490
@@ -232,6 +217,58 @@ def large_skin_pixel(x, y):
 def imported_dlls(objdump, exe):
     dump = subprocess.run([objdump, "-p", exe], capture_output=True, text=True, check=True).stdout
     return sorted({line.split(":", 1)[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line})
+
+
+def verdict(met):
+    return "yes" if met else "**no**"
+
+
+class Row:
+    """One line of the table: which figure, how a value shows, the target and whether pixlin.exe met it."""
+
+    def __init__(self, label, key, show, target=None, met=None):
+        self.label, self.key = label, key
+        self._show, self._target, self._met = show, target, met
+
+    def show(self, value):
+        return "—" if value is None else self._show(value)
+
+    def target(self, baseline):
+        return "—" if self._target is None else self._target(baseline)
+
+    def met(self, pixlin, baseline):
+        return "—" if self._met is None else self._met(pixlin, baseline)
+
+
+def milliseconds(value):
+    return f"{value:.0f}"
+
+
+TABLE = (
+    Row("Start → window visible (ms)", "start_ms", milliseconds,
+        lambda baseline: f"≤ {START_FACTOR} × baseline = {START_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= START_FACTOR * baseline)),
+    Row(f"CPU time over {SAMPLE_SECONDS} s, pointer at rest (ms)", "rest_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {REST_CPU_FACTOR} × baseline = {REST_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= REST_CPU_FACTOR * baseline)),
+    Row(f"CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms (ms)", "moving_cpu_ms",
+        milliseconds),
+    Row("Pointer move → caption updated (10 ms ticks)", "caption_ms",
+        lambda ms: f"{ms / TIMER_TICK_MS:.1f} ({ms:.1f} ms)",
+        lambda baseline: f"≤ {CAPTION_TICKS}",
+        lambda pixlin, baseline: verdict(pixlin <= CAPTION_TICKS * TIMER_TICK_MS)),
+    Row("Peak memory, VmHWM (MB)", "peak_mb", lambda mb: f"{mb:.1f}",
+        lambda baseline: f"≤ baseline + {MEMORY_SLACK_MB} = {baseline + MEMORY_SLACK_MB:.1f}",
+        lambda pixlin, baseline: verdict(pixlin <= baseline + MEMORY_SLACK_MB)),
+    Row("Executable size (KB)", "exe_bytes", lambda size: f"{size / 1024:.0f}",
+        lambda baseline: f"≤ {EXE_LIMIT_BYTES // 1024}",
+        lambda pixlin, baseline: verdict(pixlin <= EXE_LIMIT_BYTES)),
+    Row("Imported DLLs", "imports", ", ".join,
+        lambda baseline: "system DLLs only",
+        lambda pixlin, baseline: "see list"),
+    Row("Start → window visible, 1000 × 1000 skin (ms)", "large_start_ms", milliseconds,
+        lambda baseline: "measured"),
+)
 
 
 def main():
@@ -250,7 +287,7 @@ def main():
         shutil.copy(pixlin_exe, folders["pixlin.exe"] / "pixlin.exe")
         shutil.copy(pixlin_exe, folders["large"] / "pixlin.exe")
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
-        write_bmp(folders["large"] / "pixlin.dat1", 1000, 1000, large_skin_pixel)
+        (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
 
         # The first start in a session loads Wine's own DLLs from disk; leave it out of the figures.
         for exe_name in ("pixlin.exe", "pixlin_baseline.exe"):
@@ -270,43 +307,16 @@ def main():
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
-    def median(exe_name, key):
-        return statistics.median(run[key] for run in runs[exe_name])
+    # Each figure of both programs: medians of the rounds, and what the files themselves show.
+    figures = {key: tuple(statistics.median(run[key] for run in runs[exe_name])
+                          for exe_name in ("pixlin.exe", "pixlin_baseline.exe"))
+               for key in runs["pixlin.exe"][0]}
+    figures["exe_bytes"] = os.path.getsize(pixlin_exe), os.path.getsize(baseline_exe)
+    figures["imports"] = imported_dlls(objdump, pixlin_exe), imported_dlls(objdump, baseline_exe)
+    figures["large_start_ms"] = statistics.median(large_starts), None
 
-    def figures(key):
-        return median("pixlin.exe", key), median("pixlin_baseline.exe", key)
-
-    def verdict(met):
-        return "yes" if met else "**no**"
-
-    rows = []
-    pixlin, baseline = figures("start_ms")
-    rows.append(("Start → window visible (ms)", f"{pixlin:.0f}", f"{baseline:.0f}",
-                 f"≤ {START_FACTOR} × baseline = {START_FACTOR * baseline:.0f}",
-                 verdict(pixlin <= START_FACTOR * baseline)))
-    pixlin, baseline = figures("rest_cpu_ms")
-    rows.append((f"CPU time over {SAMPLE_SECONDS} s, pointer at rest (ms)", f"{pixlin:.0f}", f"{baseline:.0f}",
-                 f"≤ {REST_CPU_FACTOR} × baseline = {REST_CPU_FACTOR * baseline:.0f}",
-                 verdict(pixlin <= REST_CPU_FACTOR * baseline)))
-    pixlin, baseline = figures("moving_cpu_ms")
-    rows.append((f"CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms (ms)",
-                 f"{pixlin:.0f}", f"{baseline:.0f}", "—", "—"))
-    pixlin, baseline = figures("caption_ms")
-    rows.append(("Pointer move → caption updated (10 ms ticks)",
-                 f"{pixlin / TIMER_TICK_MS:.1f} ({pixlin:.1f} ms)", f"{baseline / TIMER_TICK_MS:.1f} ({baseline:.1f} ms)",
-                 f"≤ {CAPTION_TICKS}", verdict(pixlin <= CAPTION_TICKS * TIMER_TICK_MS)))
-    pixlin, baseline = figures("peak_mb")
-    rows.append(("Peak memory, VmHWM (MB)", f"{pixlin:.1f}", f"{baseline:.1f}",
-                 f"≤ baseline + {MEMORY_SLACK_MB} = {baseline + MEMORY_SLACK_MB:.1f}",
-                 verdict(pixlin <= baseline + MEMORY_SLACK_MB)))
-    pixlin, baseline = os.path.getsize(pixlin_exe), os.path.getsize(baseline_exe)
-    rows.append(("Executable size (KB)", f"{pixlin / 1024:.0f}", f"{baseline / 1024:.0f}",
-                 f"≤ {EXE_LIMIT_BYTES // 1024}", verdict(pixlin <= EXE_LIMIT_BYTES)))
-    rows.append(("Imported DLLs", ", ".join(imported_dlls(objdump, pixlin_exe)),
-                 ", ".join(imported_dlls(objdump, baseline_exe)), "system DLLs only", "see list"))
-    rows.append(("Start → window visible, 1000 × 1000 skin (ms)", f"{statistics.median(large_starts):.0f}", "—",
-                 "measured", "—"))
-
+    rows = [(row.label, row.show(figures[row.key][0]), row.show(figures[row.key][1]),
+             row.target(figures[row.key][1]), row.met(*figures[row.key])) for row in TABLE]
     print(f"Medians of {rounds} rounds under Wine ({subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()}),"
           f" Xvfb {os.environ.get('DISPLAY', '')}:")
     print()
