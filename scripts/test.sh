@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the host and Windows targets, and runs every test:
-# host unit tests (plain and under ASan/UBSan), Windows tests in-process under Wine,
-# and end-to-end tests of the real pixlin.exe under Wine on a virtual display.
+# host unit tests (plain and under ASan/UBSan), bounded fuzzing, Windows tests in-process under Wine,
+# end-to-end tests of the real pixlin.exe under Wine on a virtual display, and the two ways of building
+# pixlin.exe without a preset (MinGW g++ and clang), each from a fresh folder.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,25 +15,42 @@ results=()
 total_passed=0
 total_failed=0
 
-# Runs one CTest suite and adds its counts to the totals.
+passed() {
+    results+=("$1: $2 passed, 0 failed${3:+ ($3)}")
+    total_passed=$((total_passed + $2))
+}
+
+failed() {
+    results+=("$1: $2")
+    total_failed=$((total_failed + 1))
+}
+
+# Runs one CTest suite. Its exit status decides; the counts come from its JUnit report.
 run_suite() {
     local name=$1
     shift
-    local log="build/$name-ctest.log"
-    ctest "$@" --output-on-failure 2>&1 | tee "$log"
-    local summary passed failed all
-    summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
-    if [ -z "$summary" ]; then
-        results+=("$name: no tests ran")
-        total_failed=$((total_failed + 1))
-        return
+    local report="$root/build/$name-ctest.xml"
+    rm -f "$report"
+    ctest "$@" --output-on-failure --output-junit "$report"
+    local status=$?
+    local tests=0 failures=0
+    if [ -f "$report" ]; then
+        read -r tests failures < <(python3 - "$report" <<'PY'
+import sys
+import xml.etree.ElementTree as tree
+suite = tree.parse(sys.argv[1]).getroot()
+print(int(suite.get("tests", 0)) - int(suite.get("skipped", 0)) - int(suite.get("disabled", 0)),
+      suite.get("failures", 0))
+PY
+)
     fi
-    failed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")
-    all=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")
-    passed=$((all - failed))
-    total_passed=$((total_passed + passed))
-    total_failed=$((total_failed + failed))
-    results+=("$name: $passed passed, $failed failed")
+    if [ "$status" -eq 0 ] && [ "$tests" -gt 0 ]; then
+        passed "$name" "$tests"
+    else
+        results+=("$name: $((tests - failures)) passed, $((failures > 0 ? failures : 1)) failed (ctest exit status $status)")
+        total_passed=$((total_passed + tests - failures))
+        total_failed=$((total_failed + (failures > 0 ? failures : 1)))
+    fi
 }
 
 build() {
@@ -44,48 +62,84 @@ mkdir -p build
 if build host; then
     run_suite host --preset host -j "$jobs"
 else
-    results+=("host: BUILD FAILED"); total_failed=$((total_failed + 1))
+    failed host "BUILD FAILED"
 fi
 
 if build host-sanitize; then
     run_suite host-sanitize --preset host-sanitize -j "$jobs"
 else
-    results+=("host-sanitize: BUILD FAILED"); total_failed=$((total_failed + 1))
+    failed host-sanitize "BUILD FAILED"
 fi
 
-# The layout reader and the BMP reader take any bytes: bounded fuzzing runs under ASan and UBSan, each starting
-# from a real file of its kind.
+# The layout reader and the BMP reader take any bytes: bounded fuzzing under ASan and UBSan, each starting from a
+# real file of its kind. A fixed seed makes a run repeatable; its corpus, log and any crash input stay in
+# build/fuzz-runs/TARGET until the next run.
+fuzz_seed=20240611
 fuzz_target() {
-    local target=$1 seed=$2 seconds=$3
-    local corpus log=build/$target.log
-    corpus=$(mktemp -d)
-    cp "$seed" "$corpus/"
-    if "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 "$corpus" >"$log" 2>&1; then
-        results+=("$target: 1 passed, 0 failed ($(grep -oE 'Done [0-9]+ runs' "$log"))")
-        total_passed=$((total_passed + 1))
+    local target=$1 seed_file=$2 seconds=$3
+    local dir=build/fuzz-runs/$target
+    rm -rf "$dir"
+    mkdir -p "$dir/corpus" "$dir/crashes"
+    cp "$seed_file" "$dir/corpus/"
+    if "build/fuzz/tests/fuzz/$target" -seed="$fuzz_seed" -max_total_time="$seconds" -timeout=10 \
+        -artifact_prefix="$dir/crashes/" "$dir/corpus" >"$dir/log" 2>&1; then
+        passed "$target" 1 "$(grep -oE 'Done [0-9]+ runs' "$dir/log"), seed $fuzz_seed"
     else
-        tail -n 40 "$log"
-        results+=("$target: 0 passed, 1 failed (see $log)")
-        total_failed=$((total_failed + 1))
+        tail -n 40 "$dir/log"
+        failed "$target" "0 passed, 1 failed (see $dir)"
     fi
-    rm -rf "$corpus"
 }
 if build fuzz; then
     fuzz_target layout_reader_fuzz skin/pixlin.dat0 45
     fuzz_target bmp_pixels_fuzz tests/fuzz/seed.bmp 15
 else
-    results+=("fuzz: BUILD FAILED"); total_failed=$((total_failed + 1))
+    failed fuzz "BUILD FAILED"
 fi
 
-if build windows; then
-    source scripts/wine-session.sh
-    wine_session_start "$root" yes
+# pixlin.exe as a user without the presets builds it: plain cmake with a toolchain file, tests off, in a fresh
+# folder. MinGW g++ is the MSYS2 way; clang shows the code is not tied to GCC.
+plain_builds=(
+    "plain-mingw cmake/mingw-w64-x86_64.cmake"
+    "plain-clang cmake/clang-mingw-w64-x86_64.cmake"
+)
+declare -A plain_built
+for row in "${plain_builds[@]}"; do
+    read -r name toolchain <<<"$row"
+    dir=build/$name
+    rm -rf "$dir"
+    if cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" >"$dir.log" 2>&1 &&
+        cmake --build "$dir" -j "$jobs" >>"$dir.log" 2>&1 &&
+        cmake -DEXE="$dir/src/pixlin.exe" -DOBJDUMP=x86_64-w64-mingw32-objdump \
+            -P tests/windows/check_imports.cmake >>"$dir.log" 2>&1; then
+        plain_built[$name]=yes
+    else
+        tail -n 40 "$dir.log"
+        failed "$name" "0 passed, 1 failed (see $dir.log)"
+    fi
+done
+
+windows_built=no
+build windows && windows_built=yes
+source scripts/wine-session.sh
+wine_session_start "$root" yes
+if [ "$windows_built" = yes ]; then
     # Tests share one display and the pointer, so they run one at a time.
     run_suite windows --preset windows
-    wine_session_end
 else
-    results+=("windows: BUILD FAILED"); total_failed=$((total_failed + 1))
+    failed windows "BUILD FAILED"
 fi
+# Each plain build's program must also start, follow the pointer and sample under Wine.
+for row in "${plain_builds[@]}"; do
+    read -r name _ <<<"$row"
+    [ "${plain_built[$name]:-}" = yes ] || continue
+    if bash tests/e2e/sampling_test.sh "build/$name/src/pixlin.exe" "$root/skin" >"build/$name-e2e.log" 2>&1; then
+        passed "$name" 1 "built without a preset; imports system DLLs only; sampling test passed"
+    else
+        cat "build/$name-e2e.log"
+        failed "$name" "0 passed, 1 failed (built, but its sampling test failed: build/$name-e2e.log)"
+    fi
+done
+wine_session_end
 
 echo
 echo "== Summary =="
