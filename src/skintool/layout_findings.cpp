@@ -100,7 +100,7 @@ private:
             "lines " + std::to_string(number) + " to " + std::to_string(last) +
                 " end in a lone LF, which is no line end to the picker: they are one line, and only its first key "
                 "counts" +
-                (lost.empty() ? std::string() : "; " + lost + " do nothing"),
+                (lost.empty() ? std::string() : "; " + lost + (lostKeys.size() == 1 ? " does" : " do") + " nothing"),
             "save the file with Windows line ends (CR LF)");
     }
 
@@ -219,7 +219,8 @@ private:
             Add(Severity::Warning, number, "few-values",
                 std::string(use.key) + " takes " + std::to_string(use.values.size()) + " values (" + use.ValueNames() +
                     "); this line has " + std::to_string(values.size()) + ", so " + kept +
-                    " keep their earlier or built-in values",
+                    (use.values.size() - values.size() == 1 ? " keeps its" : " keep their") +
+                    " earlier or built-in value" + (use.values.size() - values.size() == 1 ? "" : "s"),
                 "give all " + std::to_string(use.values.size()) + " values");
         } else if (values.size() > use.values.size()) {
             std::string extra;

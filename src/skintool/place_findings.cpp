@@ -183,8 +183,8 @@ private:
                 }
                 const PlacedControl& later = lower.line > upper.line ? lower : upper;
                 Add(Severity::Warning, later, "overlap",
-                    "the " + lower.name + Origin(lower) + " and the " + upper.name + Origin(upper) + " overlap at " +
-                        BoxText(common) + ": the " + upper.name + " covers the other there and takes its clicks",
+                    "the " + lower.name + " and the " + upper.name + " overlap at " + BoxText(common) + ": the " +
+                        upper.name + " covers the other there and takes its clicks",
                     MoveFix(later));
             }
         }
