@@ -17,7 +17,6 @@ namespace pixlin::skintool {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::int32_t kMaxColour = 0xFFFFFF;
 // Keys this far from a known key are taken for a misspelling of it.
 constexpr std::size_t kMaxMisspelling = 2;
 

@@ -12,9 +12,6 @@
 namespace pixlin::skintool {
 namespace {
 
-constexpr std::int32_t kBlack = 0;
-constexpr std::int32_t kWhite = 0xFFFFFF;
-
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
     PixelRect common{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
                      std::min(a.bottom, b.bottom)};
