@@ -4,6 +4,7 @@
 
 #include "window/layout_reader.h"
 #include "window/skip_on_failure.h"
+#include "window/with_property.h"
 #include "winsvc/betriebssystem_version.h"
 #include "winsvc/trans.h"
 
@@ -12,24 +13,6 @@ namespace {
 
 // Translucent windows came with major version 5.
 constexpr int16_t kLastVersionWithoutLayers = 4;
-
-TwipsRect WithProperty(TwipsRect place, PlacementProperty property, float twips) noexcept {
-    switch (property) {
-        case PlacementProperty::Left:
-            place.left = twips;
-            break;
-        case PlacementProperty::Top:
-            place.top = twips;
-            break;
-        case PlacementProperty::Width:
-            place.width = twips;
-            break;
-        case PlacementProperty::Height:
-            place.height = twips;
-            break;
-    }
-    return place;
-}
 
 std::optional<Form1Label> LabelOf(LayoutControl control) noexcept {
     switch (control) {

@@ -150,6 +150,15 @@ void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<Layout
     }
 }
 
+std::vector<std::string_view> LayoutKeys() {
+    std::vector<std::string_view> keys;
+    for (const ControlKey& entry : kControlKeys) {
+        keys.push_back(entry.key);
+    }
+    keys.push_back(kTranslucencyKey);
+    return keys;
+}
+
 std::vector<LayoutAssignment> ReadLayoutFile(std::string_view bytes, LayoutScale scale) {
     std::vector<LayoutAssignment> assignments;
     while (const auto line = TakeLayoutLine(bytes)) {

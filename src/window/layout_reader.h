@@ -60,6 +60,9 @@ using LayoutAssignment = std::variant<PlacementAssignment, ForeColorAssignment, 
 // cannot be made (overflow, negative size, a colour the controls do not take) are left out; the others stand.
 void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<LayoutAssignment>& assignments);
 
+// The keys the reader knows, in the order of its table.
+std::vector<std::string_view> LayoutKeys();
+
 // All assignments of the whole file, in file order; a later one overrides an earlier one for the same property.
 std::vector<LayoutAssignment> ReadLayoutFile(std::string_view bytes, LayoutScale scale);
 

@@ -3,6 +3,7 @@
 #include "winsvc/bmp_pixels.h"
 #include "winsvc/com_ptr.h"
 #include "winsvc/file_bytes.h"
+#include "winsvc/picture_limits.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -11,10 +12,6 @@
 
 namespace pixlin {
 namespace {
-
-// Larger pictures are refused rather than risk exhausting memory on a damaged or hostile file.
-constexpr int32_t kMaxSide = 16384;
-constexpr uint64_t kMaxBytes = 256u * 1024u * 1024u;
 
 // COM for one scope. A thread already in the multithreaded apartment can use WIC as it is.
 class ComApartment {
@@ -86,12 +83,12 @@ Bitmap BitmapFromImagingComponent(const std::wstring& path) {
     UINT width = 0;
     UINT height = 0;
     if (!source || FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > static_cast<UINT>(kMaxSide) || height > static_cast<UINT>(kMaxSide)) {
+        width > static_cast<UINT>(kMaxPictureSide) || height > static_cast<UINT>(kMaxPictureSide)) {
         return {};
     }
     const uint64_t stride = uint64_t{width} * 4;
     const uint64_t bytes = stride * height;
-    if (bytes > kMaxBytes) {
+    if (bytes > kMaxPictureBytes) {
         return {};
     }
     void* bits = nullptr;
@@ -110,9 +107,9 @@ Bitmap LoadPictureFile(const std::wstring& path) {
     if (!file || file->empty()) {
         return {};
     }
-    if (const std::optional<BmpLayout> layout = ReadBmpLayout(*file, kMaxSide);
-        layout &&
-        uint64_t{static_cast<uint32_t>(layout->width)} * static_cast<uint32_t>(layout->height) * 4 <= kMaxBytes) {
+    if (const std::optional<BmpLayout> layout = ReadBmpLayout(*file, kMaxPictureSide);
+        layout && uint64_t{static_cast<uint32_t>(layout->width)} * static_cast<uint32_t>(layout->height) * 4 <=
+                      kMaxPictureBytes) {
         return BitmapFromBmp(*file, *layout);
     }
     return BitmapFromImagingComponent(path);

@@ -5,6 +5,10 @@
 
 namespace pixlin {
 
+// Above this many runs the picker gives the window a simpler shape: each row filled from its first to its last opaque
+// pixel.
+inline constexpr std::int32_t kMaxShapeRuns = 30000;
+
 // One run of opaque pixels in one row, in pixels; left and top inclusive, right and bottom exclusive.
 struct RunRect {
     std::int32_t left;

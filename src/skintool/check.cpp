@@ -1,0 +1,49 @@
+#include "skintool/check.h"
+
+#include <algorithm>
+
+#include "skintool/bitmap_findings.h"
+#include "skintool/layout_findings.h"
+#include "skintool/place_findings.h"
+#include "skintool/sound_findings.h"
+
+namespace pixlin::skintool {
+
+SkinCheck CheckSkin(const SkinFiles& files) {
+    SkinCheck check;
+    Findings& findings = check.findings;
+    if (files.layout.present) {
+        findings = LayoutFindings(files.layout.bytes);
+    } else {
+        findings.push_back(Finding{Severity::Error, std::string(kLayoutFile), 0, "layout-missing",
+                                   "no layout file: the picker reports that it cannot open it and ends",
+                                   "add a layout file named pixlin.dat0 (an empty one keeps the built-in places)"});
+    }
+    check.layout = PlaceControls(files.layout.present ? std::string_view(files.layout.bytes) : std::string_view());
+
+    if (files.picture.present) {
+        check.picture = DecodeSkinPicture(files.picture.bytes, files.picture.whole);
+        const Findings bitmap = BitmapFindings(check.picture);
+        const bool usable = check.picture.outcome == PictureOutcome::Decoded;
+        const Findings places = PlaceFindings(check.layout, usable ? &check.picture : nullptr);
+        findings.insert(findings.end(), places.begin(), places.end());
+        findings.insert(findings.end(), bitmap.begin(), bitmap.end());
+    } else {
+        const Findings places = PlaceFindings(check.layout, nullptr);
+        findings.insert(findings.end(), places.begin(), places.end());
+        findings.push_back(Finding{Severity::Error, std::string(kPictureFile), 0, "picture-missing",
+                                   "no skin bitmap: the picker will show its built-in skin with your layout on top",
+                                   "add the bitmap as pixlin.dat1 (BMP or PNG)"});
+    }
+    const Findings sound = SoundFindings(files.sound.Bytes(), files.sound.size);
+    findings.insert(findings.end(), sound.begin(), sound.end());
+
+    // The layout's findings in line order, those about the whole file first.
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+        const auto rank = [](const Finding& f) { return f.file == kLayoutFile ? 0 : f.file == kPictureFile ? 1 : 2; };
+        return rank(a) != rank(b) ? rank(a) < rank(b) : a.line < b.line;
+    });
+    return check;
+}
+
+}  // namespace pixlin::skintool

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/layout_reader.h"
+
+namespace pixlin::skintool {
+
+// What one value of a layout line sets: a placement property, a text colour, the window's alpha, or something the
+// checker has no words for yet.
+struct ValueTarget {
+    enum class Kind { Placement, ForeColor, Translucency, Other };
+    Kind kind = Kind::Other;
+    PlacementProperty property = PlacementProperty::Left;
+    std::string name;
+};
+
+// What a key of the layout file does, learnt by giving the picker's own reader probe lines: which controls it
+// places and what each of its values sets. A key the reader gains later is described without touching the checker.
+struct KeyUse {
+    std::string_view key;
+    std::vector<LayoutControl> controls;
+    std::vector<ValueTarget> values;
+    // The whole value text is one number, not split at commas.
+    bool wholeText = false;
+
+    std::string ValueNames() const;
+};
+
+const std::vector<KeyUse>& KeyUses();
+
+const KeyUse* FindKeyUse(std::string_view key);
+
+// Whether an assignment made by the reader is the one that the value target describes for the control.
+bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutControl> control);
+
+}  // namespace pixlin::skintool

@@ -1,0 +1,18 @@
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "skintool/run.h"
+
+// Arguments arrive as UTF-16 and go on as UTF-8, which the console then shows as it is.
+int wmain(int argc, wchar_t** argv) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::u8string utf8 = std::filesystem::path(argv[i]).u8string();
+        arguments.emplace_back(utf8.begin(), utf8.end());
+    }
+    return pixlin::skintool::Run(arguments);
+}

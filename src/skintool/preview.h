@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "skintool/control_places.h"
+#include "skintool/skin_picture.h"
+
+namespace pixlin::skintool {
+
+struct Image {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    // Rows top-down, 3 bytes (red, green, blue) per pixel.
+    std::vector<std::uint8_t> rgb;
+
+    std::uint32_t At(std::int32_t x, std::int32_t y) const;
+};
+
+inline constexpr std::uint32_t kCheckerLight = 0xCCCCCC;
+inline constexpr std::uint32_t kCheckerDark = 0x999999;
+// Side of one checkerboard square, in preview pixels.
+inline constexpr std::int32_t kCheckerSquare = 8;
+
+// The colour the preview's readouts show, named in the picker's colour table.
+inline constexpr std::int32_t kSampleColour = 0x507FFF;
+
+// The skin bitmap enlarged by `scale` with nearest-neighbour sampling, its cut-out drawn as a grey checkerboard.
+Image DrawSkin(const SkinPicture& picture, double scale);
+
+// The skin as the picker shows it: the readouts with sample texts in their colours, the swatch in the sample
+// colour, the name box, and each control's box outlined and named.
+Image DrawPreview(const SkinPicture& picture, const WindowLayout& layout, double scale);
+
+}  // namespace pixlin::skintool

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pixlin {
+
+// Larger skin pictures are refused rather than risk exhausting memory on a damaged or hostile file; the window then
+// keeps its built-in skin.
+inline constexpr std::int32_t kMaxPictureSide = 16384;
+inline constexpr std::uint64_t kMaxPictureBytes = 256u * 1024u * 1024u;
+
+}  // namespace pixlin

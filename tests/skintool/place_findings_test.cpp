@@ -1,0 +1,113 @@
+#include "skintool/place_findings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "skintool/contrast.h"
+
+namespace pixlin::skintool {
+namespace {
+
+constexpr std::uint32_t kKey = 0xFF00FF;
+constexpr std::uint32_t kDark = 0x202020;
+
+// 300 x 240: cut-out above row 10, dark below, with a cut-out hole at 200..209 x 100..109.
+SkinPicture Bitmap() {
+    SkinPicture picture;
+    picture.outcome = PictureOutcome::Decoded;
+    picture.width = 300;
+    picture.height = 240;
+    picture.pixels.assign(300 * 240, kDark);
+    for (std::int32_t y = 0; y < 240; ++y) {
+        for (std::int32_t x = 0; x < 300; ++x) {
+            const bool hole = x >= 200 && x < 210 && y >= 100 && y < 110;
+            if (y < 10 || hole) {
+                picture.pixels[static_cast<std::size_t>(y * 300 + x)] = kKey;
+            }
+        }
+    }
+    return picture;
+}
+
+// Places every control inside the dark area, one below the other, then appends the case's own lines.
+std::string Layout(std::string_view extra) {
+    return std::string(
+               "rgb=10,20,100,16,16777215\r\nhex=10,40,100,16,16777215\r\nlong=10,60,100,16,16777215\r\n"
+               "hls=10,80,100,16,16777215\r\ncmy=10,100,100,16,16777215\r\ncmyk=10,120,100,16,16777215\r\n"
+               "ycbcr=10,140,100,16,16777215\r\npreview=150,20,40,40\r\ntext=10,200,150,16,0\r\n"
+               "quit=270,20,16,16\r\n") +
+           std::string(extra);
+}
+
+struct PlaceCase {
+    std::string_view extra;
+    std::string kind;
+    std::int32_t line;
+    std::string text;
+};
+
+TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
+    const SkinPicture picture = Bitmap();
+    EXPECT_EQ(PlaceFindings(PlaceControls(Layout("")), &picture).size(), 8u) << "one contrast note per text";
+    const PlaceCase cases[] = {
+        {"rgb=400,20,100,16", "outside-bitmap", 11, "lies outside the 300 x 240 bitmap"},
+        {"rgb=250,20,100,16", "outside-bitmap", 11, "reaches beyond"},
+        {"rgb=10,5,100,16", "over-cut-out", 11, "500 of the 1600 pixels under the rgb readout"},
+        {"quit=195,95,10,10", "over-cut-out", 11, "25 of the 100 pixels under the quit area"},
+        {"hex=10,30,100,16", "overlap", 11, "the hex readout and the rgb readout overlap at 10,30 100 x 6"},
+        {"rgb=10,20,0,16", "empty-box", 11, "has no area"},
+        {"rgb=10,20,100,16,2105376", "low-contrast", 11, "1:1 against the bitmap"},
+        {"text=10,200,150,16,16777215", "low-contrast", 11, "against its white background"},
+    };
+    for (const PlaceCase& c : cases) {
+        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra)), &picture);
+        const auto found = std::find_if(findings.begin(), findings.end(),
+                                        [&c](const Finding& f) { return f.kind == c.kind && f.line == c.line; });
+        ASSERT_NE(found, findings.end()) << c.extra;
+        EXPECT_EQ(found->severity, Severity::Warning);
+        EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
+    }
+}
+
+TEST(PlaceFindings, ControlsTheLayoutLeavesOutKeepTheirBuiltInPlace) {
+    const SkinPicture picture = Bitmap();
+    // Without a text line the name box stays at its built-in 108,336, below the bitmap.
+    const Findings findings = PlaceFindings(PlaceControls("rgb=10,20,100,16,16777215"), &picture);
+    const auto found = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
+        return f.kind == "outside-bitmap" && f.message.find("text name box at 108,336") != std::string::npos;
+    });
+    ASSERT_NE(found, findings.end());
+    EXPECT_EQ(found->line, 0);
+    EXPECT_NE(found->fix.find("\"text=left,top,width,height...\""), std::string::npos) << found->fix;
+}
+
+TEST(PlaceFindings, WithoutABitmapOnlyOverlapsCount) {
+    const Findings findings = PlaceFindings(PlaceControls(Layout("rgb=10,40,100,16")), nullptr);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].kind, "overlap");
+}
+
+TEST(Contrast, Wcag2Ratios) {
+    struct ContrastCase {
+        std::uint32_t a;
+        std::uint32_t b;
+        double ratio;
+    };
+    const ContrastCase cases[] = {
+        {0x000000, 0xFFFFFF, 21.0}, {0xFFFFFF, 0xFFFFFF, 1.0},  {0x777777, 0xFFFFFF, 4.48},
+        {0xFF0000, 0xFFFFFF, 4.0},  {0x0000FF, 0x000000, 2.44}, {0x767676, 0xFFFFFF, 4.54},
+    };
+    const auto luminance = [](std::uint32_t rgb) {
+        return RelativeLuminance(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                                 static_cast<std::uint8_t>(rgb));
+    };
+    for (const ContrastCase& c : cases) {
+        EXPECT_NEAR(ContrastRatio(luminance(c.a), luminance(c.b)), c.ratio, 0.01) << std::hex << c.a << " " << c.b;
+        EXPECT_DOUBLE_EQ(ContrastRatio(luminance(c.a), luminance(c.b)), ContrastRatio(luminance(c.b), luminance(c.a)));
+    }
+}
+
+}  // namespace
+}  // namespace pixlin::skintool

@@ -1,0 +1,75 @@
+#include "skintool/preview.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "skintool/check.h"
+
+namespace pixlin::skintool {
+namespace {
+
+bool IsChecker(std::uint32_t rgb) {
+    return rgb == kCheckerLight || rgb == kCheckerDark;
+}
+
+TEST(Preview, TheDefaultSkinsCutOutIsTheCheckerboardExactly) {
+    const SkinCheck check = CheckSkin(ReadSkinFiles(PIXLIN_SKIN_DIR));
+    const SkinPicture& picture = check.picture;
+    ASSERT_EQ(picture.outcome, PictureOutcome::Decoded);
+    const std::uint32_t key = picture.At(0, 0);
+    const Image skin = DrawSkin(picture, 1.0);
+    ASSERT_EQ(skin.width, picture.width);
+    ASSERT_EQ(skin.height, picture.height);
+    std::int64_t checker = 0;
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            const bool cutOut = picture.At(x, y) == key;
+            ASSERT_EQ(IsChecker(skin.At(x, y)), cutOut) << x << "," << y;
+            if (!cutOut) {
+                ASSERT_EQ(skin.At(x, y), picture.At(x, y)) << x << "," << y;
+            }
+            checker += cutOut ? 1 : 0;
+        }
+    }
+    EXPECT_GT(checker, 0);
+
+    // The annotations stay on the controls and their names: elsewhere the preview is the skin itself.
+    const Image preview = DrawPreview(picture, check.layout, 1.0);
+    constexpr std::int32_t kNameHeight = 9;
+    constexpr std::int32_t kNameWidth = 6 * 20;
+    std::int64_t annotated = 0;
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            const bool nearControl =
+                std::any_of(check.layout.controls.begin(), check.layout.controls.end(), [x, y](const PlacedControl& c) {
+                    return x >= c.box.left && x < std::max(c.box.right, c.box.left + kNameWidth) &&
+                           y >= c.box.top - kNameHeight && y < c.box.bottom;
+                });
+            if (!nearControl) {
+                ASSERT_EQ(preview.At(x, y), skin.At(x, y)) << x << "," << y;
+            }
+            annotated += preview.At(x, y) != skin.At(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(annotated, 0);
+}
+
+TEST(Preview, ScalingRepeatsEachPixel) {
+    SkinPicture picture;
+    picture.outcome = PictureOutcome::Decoded;
+    picture.width = 2;
+    picture.height = 1;
+    picture.pixels = {0xFF00FF, 0x123456};
+    const Image image = DrawSkin(picture, 3.0);
+    ASSERT_EQ(image.width, 6);
+    ASSERT_EQ(image.height, 3);
+    for (std::int32_t y = 0; y < 3; ++y) {
+        for (std::int32_t x = 0; x < 6; ++x) {
+            EXPECT_EQ(x < 3 ? IsChecker(image.At(x, y)) : image.At(x, y) == 0x123456, true) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixlin::skintool
