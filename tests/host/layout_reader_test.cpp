@@ -22,6 +22,14 @@ void PrintTo(const TranslucencyAssignment& a, std::ostream* os) {
     *os << "Translucency(" << a.alpha << ")";
 }
 
+void PrintTo(const LoupePlacementAssignment& a, std::ostream* os) {
+    *os << "LoupePlace(" << static_cast<int>(a.property) << ", " << a.twips << ")";
+}
+
+void PrintTo(const LoupeFactorAssignment& a, std::ostream* os) {
+    *os << "LoupeFactor(" << a.factor << ")";
+}
+
 namespace {
 
 using Assignments = std::vector<LayoutAssignment>;
@@ -40,6 +48,19 @@ LayoutAssignment Colour(C control, std::int32_t colour) {
 
 LayoutAssignment Alpha(std::int16_t alpha) {
     return TranslucencyAssignment{alpha};
+}
+
+LayoutAssignment LoupePlace(P property, float twips) {
+    return LoupePlacementAssignment{property, twips};
+}
+
+LayoutAssignment Factor(std::int32_t factor) {
+    return LoupeFactorAssignment{factor};
+}
+
+Assignments LoupeBox(float left, float top, float width, float height) {
+    return {LoupePlace(P::Left, left), LoupePlace(P::Top, top), LoupePlace(P::Width, width),
+            LoupePlace(P::Height, height)};
 }
 
 Assignments Rect(C control, float left, float top, float width, float height) {
@@ -183,6 +204,39 @@ TEST(ReadLayoutLine, TranslucencyTakesTheWholeValueTextBetweenZeroAndHundred) {
     });
 }
 
+TEST(ReadLayoutLine, ZoomPlacesTheLoupeAndReadsAWholeFactorFromTwoTo32) {
+    ExpectLines({
+        {"zoom=10,20,120,96,4", Concat(LoupeBox(150, 300, 1800, 1440), {Factor(4)})},
+        {"zoom=10,20,120,96", LoupeBox(150, 300, 1800, 1440)},
+        {"zoom=10,20", {LoupePlace(P::Left, 150), LoupePlace(P::Top, 300)}},
+        {"zoom=", {}},
+        {"ZOOM=1,2,3,4,5", {}},
+        {"zoom=1,2,3,4,5,6=7", Concat(LoupeBox(15, 30, 45, 60), {Factor(5)})},
+        // Sizes follow the rules of every other place.
+        {"zoom=-1,-2,-3,4,2",
+         {LoupePlace(P::Left, -15), LoupePlace(P::Top, -30), LoupePlace(P::Height, 60), Factor(2)}},
+        {"zoom=1e999,2", {LoupePlace(P::Top, 30)}},
+        // The factor: whole numbers 2 to 32 as they are; everything else is the default.
+        {"zoom=1,2,3,4,2", Concat(LoupeBox(15, 30, 45, 60), {Factor(2)})},
+        {"zoom=1,2,3,4,32", Concat(LoupeBox(15, 30, 45, 60), {Factor(32)})},
+        {"zoom=1,2,3,4,", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,0", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,1", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,33", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,-4", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,x", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,1e999", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,4294967300", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        // Fractions round half to even, as colours do.
+        {"zoom=1,2,3,4,5.5", Concat(LoupeBox(15, 30, 45, 60), {Factor(6)})},
+        {"zoom=1,2,3,4,6.5", Concat(LoupeBox(15, 30, 45, 60), {Factor(6)})},
+        {"zoom=1,2,3,4,1.5", Concat(LoupeBox(15, 30, 45, 60), {Factor(2)})},
+        {"zoom=1,2,3,4,1.49", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+        {"zoom=1,2,3,4,32.5", Concat(LoupeBox(15, 30, 45, 60), {Factor(32)})},
+        {"zoom=1,2,3,4,32.51", Concat(LoupeBox(15, 30, 45, 60), {Factor(8)})},
+    });
+}
+
 TEST(ReadLayoutFile, AppliesLinesInFileOrder) {
     struct FileCase {
         std::string_view bytes;
@@ -197,6 +251,8 @@ TEST(ReadLayoutFile, AppliesLinesInFileOrder) {
         {"quit=1\nhls=5,6,7,8,0\n", {Place(C::Label3, P::Left, 15)}},
         {"rgb=1,2,3,4,0\nhls=5,6,7,8,0\n", Concat(Rect(C::lbl_RGB, 15, 30, 45, 60), {Colour(C::lbl_RGB, 0)})},
         {"\xEF\xBB\xBFquit=1\r\ntrans=20\r\n", {Alpha(20)}},
+        {"zoom=1,2,3,4,16\r\nzoom=5,6\r\n",
+         Concat(LoupeBox(15, 30, 45, 60), {Factor(16), LoupePlace(P::Left, 75), LoupePlace(P::Top, 90)})},
         {std::string_view("quit=1\0,2\r\ntrans=20", 19),
          {Place(C::Label3, P::Left, 15), Place(C::Label3, P::Top, 30), Alpha(20)}},
     };
