@@ -1,0 +1,228 @@
+#include "winsvc/screen_capture.h"
+
+#include "test_window.h"
+#include "window/loupe_render.h"
+#include "winsvc/dib_section.h"
+#include "winsvc/draw_pixels.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using testing::DrainMessages;
+
+// Every pixel of the virtual display differs from every other: red and green are x and y modulo 256, blue holds the
+// rest of both.
+uint32_t Distinct(int32_t x, int32_t y) {
+    const auto blue = static_cast<uint32_t>(((x >> 8) & 0xF) << 4 | ((y >> 8) & 0xF));
+    return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8) | blue;
+}
+
+COLORREF AsColorRef(uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::vector<uint32_t> DistinctPixels(const PixelRect& area) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            pixels.push_back(Distinct(x, y));
+        }
+    }
+    return pixels;
+}
+
+// A topmost window showing the distinct pixels of the screen area it covers.
+class DistinctPatch {
+public:
+    explicit DistinctPatch(const PixelRect& place) : place_(place), pixels_(DistinctPixels(place)) {
+        static const ATOM windowClass = [] {
+            WNDCLASSEXW description{};
+            description.cbSize = sizeof(description);
+            description.lpfnWndProc = PatchProc;
+            description.hInstance = GetModuleHandleW(nullptr);
+            description.lpszClassName = L"PixlinDistinctPatch";
+            return RegisterClassExW(&description);
+        }();
+        window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, MAKEINTATOM(windowClass), L"patch", WS_POPUP,
+                                  place.left, place.top, place.right - place.left, place.bottom - place.top, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), this);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        UpdateWindow(window_);
+    }
+    DistinctPatch(const DistinctPatch&) = delete;
+    DistinctPatch& operator=(const DistinctPatch&) = delete;
+    ~DistinctPatch() { DestroyWindow(window_); }
+
+    // Waits until the screen shows the patch's corners.
+    bool Shown() const {
+        for (int attempt = 0; attempt < 300; ++attempt) {
+            DrainMessages();
+            const WindowDc screen(nullptr);
+            if (GetPixel(screen.get(), place_.left, place_.top) == AsColorRef(Distinct(place_.left, place_.top)) &&
+                GetPixel(screen.get(), place_.right - 1, place_.bottom - 1) ==
+                    AsColorRef(Distinct(place_.right - 1, place_.bottom - 1))) {
+                return true;
+            }
+            Sleep(10);
+        }
+        return false;
+    }
+
+private:
+    static LRESULT CALLBACK PatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        } else if (message == WM_PAINT) {
+            const auto* patch = reinterpret_cast<const DistinctPatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            PAINTSTRUCT paint{};
+            const HDC dc = BeginPaint(window, &paint);
+            const PixelRect client{0, 0, patch->place_.right - patch->place_.left,
+                                   patch->place_.bottom - patch->place_.top};
+            DrawPixels(dc, client, patch->pixels_);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    PixelRect place_;
+    std::vector<uint32_t> pixels_;
+    HWND window_ = nullptr;
+};
+
+// A memory DC showing the distinct pixels of (0, 0) to the size.
+struct DistinctSource {
+    Bitmap bitmap;  // outlives the DC it is selected into
+    MemoryDc dc{nullptr};
+    PixelRect bounds;
+
+    DistinctSource(int32_t width, int32_t height) : bounds{0, 0, width, height} {
+        void* bits = nullptr;
+        bitmap = CreateTopDownBitmap(static_cast<UINT>(width), static_cast<UINT>(height), &bits);
+        const std::vector<uint32_t> pixels = DistinctPixels(bounds);
+        std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
+        SelectObject(dc.get(), bitmap.get());
+    }
+};
+
+TEST(ScreenCapture, HoldsTheSourcesPixelsAndMarksWhatLiesBeyondIt) {
+    const DistinctSource source(300, 270);
+    ScreenCapture capture;
+    const struct {
+        PixelRect area;
+        PixelRect valid;
+    } rows[] = {
+        {{10, 20, 17, 25}, {10, 20, 17, 25}},
+        {{-3, -2, 5, 6}, {0, 0, 5, 6}},
+        {{295, 265, 305, 275}, {295, 265, 300, 270}},
+        {{-8, 100, -1, 104}, {}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_TRUE(capture.CaptureFrom(source.dc.get(), source.bounds, row.area));
+        const ScreenPixels pixels = capture.Pixels();
+        EXPECT_EQ(pixels.area, row.area);
+        EXPECT_EQ(pixels.valid, row.valid);
+        for (int32_t y = row.area.top; y < row.area.bottom; ++y) {
+            for (int32_t x = row.area.left; x < row.area.right; ++x) {
+                const std::optional<uint32_t> expected =
+                    row.valid.Contains(x, y) ? std::optional(Distinct(x, y)) : std::nullopt;
+                EXPECT_EQ(pixels.At(x, y), expected) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(ScreenCapture, KeepsItsBitmapWhileTheSizeStaysAndNeverShowsAnEarlierCapture) {
+    const DistinctSource source(64, 64);
+    ScreenCapture capture;
+    ASSERT_TRUE(capture.CaptureFrom(source.dc.get(), source.bounds, {0, 0, 9, 9}));
+    const uint32_t* first = capture.Pixels().pixels.data();
+    ASSERT_TRUE(capture.CaptureFrom(source.dc.get(), source.bounds, {30, 40, 39, 49}));
+    EXPECT_EQ(capture.Pixels().pixels.data(), first);
+    EXPECT_EQ(capture.Pixels().At(35, 45), Distinct(35, 45));
+
+    ASSERT_TRUE(capture.CaptureFrom(source.dc.get(), source.bounds, {30, 40, 41, 49}));
+    EXPECT_EQ(capture.Pixels().At(40, 48), Distinct(40, 48));
+
+    // Refused areas and failed copies leave a block that holds nothing.
+    EXPECT_FALSE(capture.CaptureFrom(source.dc.get(), source.bounds, {5, 5, 5, 9}));
+    EXPECT_FALSE(capture.Pixels().At(5, 5));
+    EXPECT_FALSE(capture.CaptureFrom(source.dc.get(), source.bounds, {0, 0, 5000, 5000}));
+    EXPECT_FALSE(capture.Pixels().At(1, 1));
+    EXPECT_FALSE(capture.CaptureFrom(nullptr, source.bounds, {30, 40, 41, 49}));
+    EXPECT_FALSE(capture.Pixels().At(35, 45));
+}
+
+TEST(ScreenCapture, ReadsWhatTheScreenShowsAsGetPixelDoes) {
+    const DistinctPatch patch({200, 150, 264, 198});
+    ASSERT_TRUE(patch.Shown());
+    const PixelRect screenArea{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                               GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                               GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const struct {
+        PixelRect area;
+        PixelRect valid;
+    } rows[] = {
+        {{190, 140, 274, 208}, {190, 140, 274, 208}},
+        {{screenArea.left - 4, screenArea.top - 3, screenArea.left + 4, screenArea.top + 3},
+         {screenArea.left, screenArea.top, screenArea.left + 4, screenArea.top + 3}},
+        {{screenArea.right - 2, screenArea.bottom - 5, screenArea.right + 6, screenArea.bottom + 1},
+         {screenArea.right - 2, screenArea.bottom - 5, screenArea.right, screenArea.bottom}},
+    };
+    ScreenCapture capture;
+    const WindowDc screen(nullptr);
+    for (const auto& row : rows) {
+        ASSERT_TRUE(capture.Capture(row.area));
+        const ScreenPixels pixels = capture.Pixels();
+        EXPECT_EQ(pixels.valid, row.valid);
+        for (int32_t y = row.valid.top; y < row.valid.bottom; ++y) {
+            for (int32_t x = row.valid.left; x < row.valid.right; ++x) {
+                EXPECT_EQ(pixels.ColourAt(x, y), static_cast<int32_t>(GetPixel(screen.get(), x, y))) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(capture.Pixels().At(200, 150), std::nullopt);
+    ASSERT_TRUE(capture.Capture({190, 140, 274, 208}));
+    EXPECT_EQ(capture.Pixels().At(200, 150), Distinct(200, 150));
+    EXPECT_EQ(capture.Pixels().At(263, 197), Distinct(263, 197));
+}
+
+// Capture, render and draw: every cell's centre shows its screen pixel exactly.
+TEST(ScreenCapture, TheLoupeShowsEachCellsScreenPixelAtItsCentre) {
+    const DistinctPatch patch({500, 300, 620, 400});
+    ASSERT_TRUE(patch.Shown());
+    const PixelRect window{0, 0, 140, 120};
+    MemoryDc target(nullptr);
+    void* bits = nullptr;
+    const Bitmap surface = CreateTopDownBitmap(140, 120, &bits);
+    const SelectedObject selected(target.get(), surface.get());
+
+    for (const int32_t factor : {2, 3, 8, 12}) {
+        LoupeState loupe(*MakeLoupeGeometry({10, 5, 130, 101}, factor, window));
+        loupe.Follow({560, 350});
+        ScreenCapture capture;
+        ASSERT_TRUE(capture.Capture(loupe.Geometry().ShownArea(loupe.View())));
+        std::vector<uint32_t> rendered;
+        RenderLoupe(loupe, capture.Pixels(), rendered);
+        ASSERT_TRUE(DrawPixels(target.get(), loupe.Geometry().grid, rendered));
+
+        const LoupeGeometry& geometry = loupe.Geometry();
+        for (int32_t row = 0; row < geometry.rows; ++row) {
+            for (int32_t column = 0; column < geometry.columns; ++column) {
+                const Point pixel = geometry.PixelIn({column, row}, loupe.View());
+                const int32_t x = geometry.grid.left + column * factor + factor / 2;
+                const int32_t y = geometry.grid.top + row * factor + factor / 2;
+                EXPECT_EQ(GetPixel(target.get(), x, y), AsColorRef(Distinct(pixel.x, pixel.y)))
+                    << "x" << factor << " cell " << column << "," << row;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixlin
