@@ -37,65 +37,23 @@ std::vector<uint32_t> DistinctPixels(const PixelRect& area) {
     return pixels;
 }
 
-// A topmost window showing the distinct pixels of the screen area it covers.
-class DistinctPatch {
-public:
-    explicit DistinctPatch(const PixelRect& place) : place_(place), pixels_(DistinctPixels(place)) {
-        static const ATOM windowClass = [] {
-            WNDCLASSEXW description{};
-            description.cbSize = sizeof(description);
-            description.lpfnWndProc = PatchProc;
-            description.hInstance = GetModuleHandleW(nullptr);
-            description.lpszClassName = L"PixlinDistinctPatch";
-            return RegisterClassExW(&description);
-        }();
-        window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, MAKEINTATOM(windowClass), L"patch", WS_POPUP,
-                                  place.left, place.top, place.right - place.left, place.bottom - place.top, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), this);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-        UpdateWindow(window_);
-    }
-    DistinctPatch(const DistinctPatch&) = delete;
-    DistinctPatch& operator=(const DistinctPatch&) = delete;
-    ~DistinctPatch() { DestroyWindow(window_); }
-
-    // Waits until the screen shows the patch's corners.
-    bool Shown() const {
-        for (int attempt = 0; attempt < 300; ++attempt) {
-            DrainMessages();
-            const WindowDc screen(nullptr);
-            if (GetPixel(screen.get(), place_.left, place_.top) == AsColorRef(Distinct(place_.left, place_.top)) &&
-                GetPixel(screen.get(), place_.right - 1, place_.bottom - 1) ==
-                    AsColorRef(Distinct(place_.right - 1, place_.bottom - 1))) {
-                return true;
-            }
-            Sleep(10);
+// Paints a window covering `place` with the distinct pixels of that screen area; true once the screen shows them.
+bool ShowDistinct(const testing::TestWindow& window, const PixelRect& place) {
+    ShowWindow(window.get(), SW_SHOWNOACTIVATE);
+    const std::vector<uint32_t> pixels = DistinctPixels(place);
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        DrainMessages();
+        DrawPixels(WindowDc(window.get()).get(), {0, 0, place.right - place.left, place.bottom - place.top}, pixels);
+        const WindowDc screen(nullptr);
+        if (GetPixel(screen.get(), place.left, place.top) == AsColorRef(Distinct(place.left, place.top)) &&
+            GetPixel(screen.get(), place.right - 1, place.bottom - 1) ==
+                AsColorRef(Distinct(place.right - 1, place.bottom - 1))) {
+            return true;
         }
-        return false;
+        Sleep(10);
     }
-
-private:
-    static LRESULT CALLBACK PatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        } else if (message == WM_PAINT) {
-            const auto* patch = reinterpret_cast<const DistinctPatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-            PAINTSTRUCT paint{};
-            const HDC dc = BeginPaint(window, &paint);
-            const PixelRect client{0, 0, patch->place_.right - patch->place_.left,
-                                   patch->place_.bottom - patch->place_.top};
-            DrawPixels(dc, client, patch->pixels_);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    PixelRect place_;
-    std::vector<uint32_t> pixels_;
-    HWND window_ = nullptr;
-};
+    return false;
+}
 
 // A memory DC showing the distinct pixels of (0, 0) to the size.
 struct DistinctSource {
@@ -137,8 +95,10 @@ TEST(ScreenCapture, KeepsItsBitmapWhileTheSizeStaysAndNeverShowsAnEarlierCapture
 // exactly, the cells beyond the screen a hatch, and the box's margin stays as it was.
 TEST(ScreenCapture, TheLoupeShowsEachCellsScreenPixelAtItsCentre) {
     const Point corner{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
-    const DistinctPatch patch({corner.x, corner.y, corner.x + 120, corner.y + 100});
-    ASSERT_TRUE(patch.Shown());
+    const PixelRect patch{corner.x, corner.y, corner.x + 120, corner.y + 100};
+    const testing::TestWindow window(WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                                     {patch.left, patch.top, patch.right, patch.bottom});
+    ASSERT_TRUE(ShowDistinct(window, patch));
     constexpr uint32_t kSkin = 0x00102030;
     void* bits = nullptr;
     const Bitmap surface = CreateTopDownBitmap(140, 120, &bits);
