@@ -28,24 +28,6 @@ TEST(MakeLoupeGeometry, OddCellCountsCentredInTheVisibleBox) {
     }
 }
 
-TEST(LoupeGeometry, MapsWindowPointsToCellsAndCellsToScreenPixels) {
-    const LoupeGeometry geometry = *MakeLoupeGeometry({10, 20, 130, 116}, 8, {0, 0, 400, 300});
-    const struct {
-        int32_t x;
-        int32_t y;
-        std::optional<LoupeCell> cell;
-    } rows[] = {
-        {10, 24, LoupeCell{0, 0}},     {17, 31, LoupeCell{0, 0}}, {18, 24, LoupeCell{1, 0}},
-        {129, 111, LoupeCell{14, 10}}, {130, 24, std::nullopt},   {10, 23, std::nullopt},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(geometry.CellAt(row.x, row.y), row.cell) << row.x << "," << row.y;
-    }
-    EXPECT_EQ(geometry.PixelIn({0, 0}, {-100, 200}), (Point{-107, 195}));
-    EXPECT_EQ(geometry.PixelIn({7, 5}, {-100, 200}), (Point{-100, 200}));
-    EXPECT_EQ(geometry.ShownArea({-100, 200}), (PixelRect{-107, 195, -92, 206}));
-}
-
 TEST(StepLoupeFactor, WalksTheListAndStopsAtItsEnds) {
     const struct {
         int32_t factor;

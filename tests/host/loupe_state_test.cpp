@@ -50,10 +50,9 @@ TEST(LoupeState, AClickPicksTheCellsPixelAndLeavesTheView) {
         bool picked;
         Point selected;
     } rows[] = {
-        {39, 0, true, {102, 98}},
-        {8, 39, true, {99, 102}},
-        {7, 20, false, {99, 102}},   // its pixel lies beyond the screen
-        {40, 20, false, {99, 102}},  // beside the cells
+        {39, 0, true, {102, 98}},   {32, 7, true, {102, 98}},  {0, 40, false, {102, 98}},  // below the cells
+        {8, 39, true, {99, 102}},   {7, 20, false, {99, 102}},  // its pixel lies beyond the screen
+        {40, 20, false, {99, 102}},                             // beside the cells
     };
     for (const auto& row : rows) {
         EXPECT_EQ(loupe.SelectAt(row.x, row.y), row.picked) << row.x << "," << row.y;
