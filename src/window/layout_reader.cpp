@@ -45,6 +45,7 @@ constexpr std::array kControlKeys{
 };
 
 constexpr std::string_view kTranslucencyKey = "trans";
+constexpr std::string_view kLoupeKey = "zoom";
 
 constexpr std::array kPlacementProperties{PlacementProperty::Left, PlacementProperty::Top, PlacementProperty::Width,
                                           PlacementProperty::Height};
@@ -132,6 +133,24 @@ void ReadTranslucencyLine(std::string_view valueText, std::vector<LayoutAssignme
     }
 }
 
+// zoom=left,top,width,height,factor
+void ReadLoupeLine(std::string_view valueText, LayoutScale scale, std::vector<LayoutAssignment>& assignments) {
+    constexpr std::size_t kFactorValueIndex = 4;
+    std::array<std::optional<double>, kMaxValues> values;
+    const std::size_t count = ReadValues(valueText, kFactorValueIndex + 1, values);
+    for (std::size_t i = 0; i < std::min(count, kPlacementProperties.size()); ++i) {
+        if (const auto twips = values[i] ? ToTwips(*values[i], kPlacementProperties[i], scale) : std::nullopt) {
+            assignments.emplace_back(LoupePlacementAssignment{kPlacementProperties[i], *twips});
+        }
+    }
+    if (count > kFactorValueIndex) {
+        const auto factor =
+            values[kFactorValueIndex] ? RoundTo<std::int32_t>(*values[kFactorValueIndex]) : std::nullopt;
+        const bool usable = factor && *factor >= kMinLoupeFactor && *factor <= kMaxLoupeFactor;
+        assignments.emplace_back(LoupeFactorAssignment{usable ? *factor : kDefaultLoupeFactor});
+    }
+}
+
 }  // namespace
 
 void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<LayoutAssignment>& assignments) {
@@ -147,6 +166,8 @@ void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<Layout
         ReadControlLine(*entry, valueText, scale, assignments);
     } else if (key == kTranslucencyKey) {
         ReadTranslucencyLine(valueText, assignments);
+    } else if (key == kLoupeKey) {
+        ReadLoupeLine(valueText, scale, assignments);
     }
 }
 

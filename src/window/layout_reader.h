@@ -54,7 +54,31 @@ struct TranslucencyAssignment {
     bool operator==(const TranslucencyAssignment&) const = default;
 };
 
-using LayoutAssignment = std::variant<PlacementAssignment, ForeColorAssignment, TranslucencyAssignment>;
+// The loupe's box, in twips like a control's place. A skin that places no box has no loupe.
+struct LoupePlacementAssignment {
+    PlacementProperty property;
+    float twips;
+
+    bool operator==(const LoupePlacementAssignment&) const = default;
+};
+
+inline constexpr std::int32_t kMinLoupeFactor = 2;
+inline constexpr std::int32_t kMaxLoupeFactor = 32;
+inline constexpr std::int32_t kDefaultLoupeFactor = 8;
+
+// The loupe's magnification: each screen pixel shows as a square of factor x factor pixels. The value is rounded
+// half to even like a colour; one outside kMinLoupeFactor..kMaxLoupeFactor, 0 included, gives kDefaultLoupeFactor.
+struct LoupeFactorAssignment {
+    std::int32_t factor;
+
+    bool operator==(const LoupeFactorAssignment&) const = default;
+};
+
+using LayoutAssignment = std::variant<PlacementAssignment,
+                                      ForeColorAssignment,
+                                      TranslucencyAssignment,
+                                      LoupePlacementAssignment,
+                                      LoupeFactorAssignment>;
 
 // Appends the assignments that one line of the skin layout file makes, in the order they are made. Assignments that
 // cannot be made (overflow, negative size, a colour the controls do not take) are left out; the others stand.

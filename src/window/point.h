@@ -8,6 +8,8 @@ namespace pixlin {
 struct Point {
     int32_t x = 0;
     int32_t y = 0;
+
+    bool operator==(const Point&) const = default;
 };
 
 }  // namespace pixlin

@@ -2,6 +2,7 @@
 
 #include "winsvc/bmp_pixels.h"
 #include "winsvc/com_ptr.h"
+#include "winsvc/dib_section.h"
 #include "winsvc/file_bytes.h"
 #include "winsvc/picture_limits.h"
 
@@ -50,20 +51,6 @@ ComPtr<IWICBitmapSource> DecodeFirstFrame(const std::wstring& path) {
         return {};
     }
     return source;
-}
-
-// A top-down 32-bit DIB section of the size, and where its pixels go.
-Bitmap CreateTopDownBitmap(UINT width, UINT height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    *bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-    return *bits != nullptr ? std::move(bitmap) : Bitmap();
 }
 
 Bitmap BitmapFromBmp(std::string_view file, const BmpLayout& layout) {

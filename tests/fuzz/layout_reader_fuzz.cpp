@@ -9,12 +9,21 @@
 
 namespace {
 
+void CheckPlace(pixlin::PlacementProperty property, float twips) {
+    const bool isSize = property == pixlin::PlacementProperty::Width || property == pixlin::PlacementProperty::Height;
+    if (!std::isfinite(twips) || (isSize && twips < 0.0f)) {
+        std::abort();
+    }
+}
+
 // What the window may rely on, whatever the file holds.
 void CheckAssignment(const pixlin::LayoutAssignment& assignment) {
     if (const auto* placement = std::get_if<pixlin::PlacementAssignment>(&assignment)) {
-        const bool isSize = placement->property == pixlin::PlacementProperty::Width ||
-                            placement->property == pixlin::PlacementProperty::Height;
-        if (!std::isfinite(placement->twips) || (isSize && placement->twips < 0.0f)) {
+        CheckPlace(placement->property, placement->twips);
+    } else if (const auto* loupe = std::get_if<pixlin::LoupePlacementAssignment>(&assignment)) {
+        CheckPlace(loupe->property, loupe->twips);
+    } else if (const auto* factor = std::get_if<pixlin::LoupeFactorAssignment>(&assignment)) {
+        if (factor->factor < pixlin::kMinLoupeFactor || factor->factor > pixlin::kMaxLoupeFactor) {
             std::abort();
         }
     } else if (const auto* foreColor = std::get_if<pixlin::ForeColorAssignment>(&assignment)) {

@@ -22,6 +22,14 @@ void PrintTo(const TranslucencyAssignment& a, std::ostream* os) {
     *os << "Translucency(" << a.alpha << ")";
 }
 
+void PrintTo(const LoupePlacementAssignment& a, std::ostream* os) {
+    *os << "LoupePlace(" << static_cast<int>(a.property) << ", " << a.twips << ")";
+}
+
+void PrintTo(const LoupeFactorAssignment& a, std::ostream* os) {
+    *os << "LoupeFactor(" << a.factor << ")";
+}
+
 namespace {
 
 using Assignments = std::vector<LayoutAssignment>;
@@ -40,6 +48,19 @@ LayoutAssignment Colour(C control, std::int32_t colour) {
 
 LayoutAssignment Alpha(std::int16_t alpha) {
     return TranslucencyAssignment{alpha};
+}
+
+LayoutAssignment LoupePlace(P property, float twips) {
+    return LoupePlacementAssignment{property, twips};
+}
+
+LayoutAssignment Factor(std::int32_t factor) {
+    return LoupeFactorAssignment{factor};
+}
+
+Assignments LoupeBox(float left, float top, float width, float height) {
+    return {LoupePlace(P::Left, left), LoupePlace(P::Top, top), LoupePlace(P::Width, width),
+            LoupePlace(P::Height, height)};
 }
 
 Assignments Rect(C control, float left, float top, float width, float height) {
@@ -183,6 +204,28 @@ TEST(ReadLayoutLine, TranslucencyTakesTheWholeValueTextBetweenZeroAndHundred) {
     });
 }
 
+TEST(ReadLayoutLine, ZoomPlacesTheLoupeAndReadsAWholeFactorFromTwoTo32) {
+    const auto withFactor = [](std::int32_t factor) { return Concat(LoupeBox(15, 30, 45, 60), {Factor(factor)}); };
+    ExpectLines({
+        {"zoom=10,20,120,96,4", Concat(LoupeBox(150, 300, 1800, 1440), {Factor(4)})},
+        {"zoom=10,20", {LoupePlace(P::Left, 150), LoupePlace(P::Top, 300)}},
+        {"ZOOM=1,2,3,4,5", {}},
+        {"zoom=-1,-2,-3,4,2",
+         {LoupePlace(P::Left, -15), LoupePlace(P::Top, -30), LoupePlace(P::Height, 60), Factor(2)}},
+        {"zoom=1,2,3,4,32", withFactor(32)},
+        // Anything but a whole number from 2 to 32 is the default.
+        {"zoom=1,2,3,4,", withFactor(8)},
+        {"zoom=1,2,3,4,0", withFactor(8)},
+        {"zoom=1,2,3,4,1", withFactor(8)},
+        {"zoom=1,2,3,4,33", withFactor(8)},
+        {"zoom=1,2,3,4,1e999", withFactor(8)},
+        // Fractions round half to even, as colours do.
+        {"zoom=1,2,3,4,6.5", withFactor(6)},
+        {"zoom=1,2,3,4,1.5", withFactor(2)},
+        {"zoom=1,2,3,4,32.51", withFactor(8)},
+    });
+}
+
 TEST(ReadLayoutFile, AppliesLinesInFileOrder) {
     struct FileCase {
         std::string_view bytes;
@@ -197,6 +240,8 @@ TEST(ReadLayoutFile, AppliesLinesInFileOrder) {
         {"quit=1\nhls=5,6,7,8,0\n", {Place(C::Label3, P::Left, 15)}},
         {"rgb=1,2,3,4,0\nhls=5,6,7,8,0\n", Concat(Rect(C::lbl_RGB, 15, 30, 45, 60), {Colour(C::lbl_RGB, 0)})},
         {"\xEF\xBB\xBFquit=1\r\ntrans=20\r\n", {Alpha(20)}},
+        {"zoom=1,2,3,4,16\r\nzoom=5,6\r\n",
+         Concat(LoupeBox(15, 30, 45, 60), {Factor(16), LoupePlace(P::Left, 75), LoupePlace(P::Top, 90)})},
         {std::string_view("quit=1\0,2\r\ntrans=20", 19),
          {Place(C::Label3, P::Left, 15), Place(C::Label3, P::Top, 30), Alpha(20)}},
     };
