@@ -1,6 +1,6 @@
 #include "winsvc/screen_capture.h"
 
-#include "test_window.h"
+#include "support/test_window.h"
 #include "window/loupe_render.h"
 #include "winsvc/dib_section.h"
 #include "winsvc/draw_pixels.h"
