@@ -13,6 +13,7 @@
 #include "colour/clr_models.h"
 #include "window/form1_design.h"
 #include "window/handler_guard.h"
+#include "window/paint_buffer.h"
 #include "window/picture_box.h"
 #include "window/point.h"
 #include "window/timer.h"
@@ -98,7 +99,7 @@ public:
     void SetTop(float twips);
     void SetWidth(float twips);
     void SetHeight(float twips);
-    void SetPicture(Bitmap picture);
+    void SetPicture(SharedBitmap picture);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -118,7 +119,7 @@ private:
     void LoadSkinPicture();
     void SizeToPicture();
     void MoveToTopRight();
-    bool ReadLayoutFile();
+    bool LoadSkinLayout();
     void ApplyLayout(std::string_view layoutBytes);
     void PlaceControl(const PlacementAssignment& assignment);
     void SetControlForeColor(const ForeColorAssignment& assignment);
@@ -151,10 +152,10 @@ private:
     int32_t dpiY_ = 96;
     Font boldFont_;
     Font regularFont_;
-    Bitmap picture_;
+    SharedBitmap picture_;
+    PaintBuffer paintBuffer_;
 
     std::wstring programDirectory_;
-    std::wstring appPathSep_;
 
     std::array<LabelControl, kForm1LabelCount> labels_;
     ShapeControl shape1_;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/run_error.h"
+#include "colour/run_error.h"
 #include "window/twips.h"
 
 namespace pixlin {
