@@ -89,7 +89,8 @@ public:
     Timer& Timer1() noexcept { return *timer1_; }
     const PictureBox& Picture1() const noexcept { return *picture1_; }
     const ShapeControl& Shape1() const noexcept { return shape1_; }
-    const LabelControl& Label(Form1Label label) const noexcept { return labels_[static_cast<std::size_t>(label)]; }
+    // The label of a control that is one.
+    const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     HWND Text1() const noexcept { return text1_; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
@@ -121,24 +122,24 @@ private:
     void MoveToTopRight();
     bool LoadSkinLayout();
     void ApplyLayout(std::string_view layoutBytes);
-    void PlaceControl(const PlacementAssignment& assignment);
-    void SetControlForeColor(const ForeColorAssignment& assignment);
+    void PlaceControl(Form1Control control, PlacementProperty property, float twips);
+    void SetControlForeColor(Form1Control control, COLORREF colour);
 
     // Sampling.
     void ShowColour(COLORREF colour);
     void ShowNoColour();
-    void SetLabelCaption(Form1Label label, std::string caption);
+    void SetLabelCaption(Form1Control label, std::string caption);
     void SetText1Text(const std::string& text);
     void SetShapeFill(std::optional<COLORREF> fill);
 
     RECT WindowRect() const noexcept;
 
     // Mouse on the windowless labels.
-    std::optional<Form1Label> LabelAtPixel(int32_t x, int32_t y) const;
+    std::optional<Form1Control> LabelAtPixel(int32_t x, int32_t y) const;
     void OnLeftButtonDown(int32_t x, int32_t y);
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
-    void CopyReadout(Form1Label readout);
+    void CopyReadout(Form1Control readout);
 
     void OnPaint();
     LRESULT OnText1Colours(HDC dc);
@@ -166,7 +167,7 @@ private:
     COLORREF text1ForeColor_ = 0;
     std::optional<PictureBox> picture1_;
     std::optional<Timer> timer1_;
-    std::optional<Form1Label> pressedLabel_;
+    std::optional<Form1Control> pressedLabel_;
 
     Point LastCursorPos;
     std::unique_ptr<cClrModels> ClrModel;

@@ -149,7 +149,7 @@ protected:
             for (int x = client.left + 2; x < client.right; x += 4) {
                 bool covered = PtInRect(&nameBox, POINT{x, y}) != FALSE;
                 for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-                    covered = covered || form.Label(static_cast<Form1Label>(i)).pixels.Contains(x, y);
+                    covered = covered || form.Label(static_cast<Form1Control>(i)).pixels.Contains(x, y);
                 }
                 if (!covered) {
                     return {x, y};
@@ -168,12 +168,13 @@ protected:
 };
 
 const struct {
-    Form1Label label;
+    Form1Control label;
     const wchar_t* text;
 } kReadoutsOfOrange[] = {
-    {Form1Label::lbl_RGB, L"255,128,0"},    {Form1Label::lbl_HEX, L"'#FF8000'"}, {Form1Label::lbl_LONG, L"33023"},
-    {Form1Label::lbl_HLS, L"90,50,100"},    {Form1Label::lbl_CMY, L"0,127,255"}, {Form1Label::lbl_CMYK, L"0,50,100,0"},
-    {Form1Label::lbl_YCBCR, L"151,43,202"},
+    {Form1Control::lbl_RGB, L"255,128,0"},    {Form1Control::lbl_HEX, L"'#FF8000'"},
+    {Form1Control::lbl_LONG, L"33023"},       {Form1Control::lbl_HLS, L"90,50,100"},
+    {Form1Control::lbl_CMY, L"0,127,255"},    {Form1Control::lbl_CMYK, L"0,50,100,0"},
+    {Form1Control::lbl_YCBCR, L"151,43,202"},
 };
 
 TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
@@ -201,7 +202,7 @@ TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
 TEST_F(Form1Clicks, BeforeTheFirstTickAClickCopiesTheEmptyCaption) {
     const auto form = MakeForm();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT centre = Centre(form->Label(Form1Label::lbl_HEX).pixels);
+    const POINT centre = Centre(form->Label(Form1Control::lbl_HEX).pixels);
     Click(form->hwnd(), centre, centre);
     const ClipboardContents contents = ReadClipboard();
     EXPECT_EQ(contents.unicode, L"");
@@ -214,8 +215,8 @@ TEST_F(Form1Clicks, ReleasedOverAnotherLabelOrBesideIsNoClick) {
     SetCursorPos(301, 400);
     form->Timer1_Timer();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
-    Click(form->hwnd(), rgb, Centre(form->Label(Form1Label::lbl_HEX).pixels));
+    const POINT rgb = Centre(form->Label(Form1Control::lbl_RGB).pixels);
+    Click(form->hwnd(), rgb, Centre(form->Label(Form1Control::lbl_HEX).pixels));
     Click(form->hwnd(), rgb, FreePoint(*form));
     EXPECT_EQ(ReadClipboard().formats.count(CF_UNICODETEXT), 0u);
     EXPECT_TRUE(played_.empty());
@@ -226,7 +227,7 @@ TEST_F(Form1Clicks, AHeldClipboardStaysAsItWasAndThePickerRunsOn) {
     SetCursorPos(302, 400);
     form->Timer1_Timer();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
+    const POINT rgb = Centre(form->Label(Form1Control::lbl_RGB).pixels);
     {
         const ClipboardHolder holder;
         Click(form->hwnd(), rgb, rgb);
@@ -263,7 +264,7 @@ TEST_F(Form1Clicks, AnyButtonDragsFromTheFreeSurfaceButNotFromALabelOrTheNameBox
 
     sent_.clear();
     for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-        const POINT centre = Centre(form->Label(static_cast<Form1Label>(i)).pixels);
+        const POINT centre = Centre(form->Label(static_cast<Form1Control>(i)).pixels);
         for (const UINT press : presses) {
             SendMessageW(window, press, 0, At(centre));
             // Released beside the label, so that no click follows.
@@ -283,7 +284,7 @@ TEST_F(Form1Clicks, TheSwatchShowsTheAboutMessage) {
     const auto form = MakeForm();
     PutPictureAndPrivateData(clipboardUser_.get());
     MessageBoxAnswerer answerer(Widen(kAboutTitle));
-    const POINT swatch = Centre(form->Label(Form1Label::lbl_Shape).pixels);
+    const POINT swatch = Centre(form->Label(Form1Control::lbl_Shape).pixels);
     Click(form->hwnd(), swatch, swatch);
     const std::optional<std::wstring>& text = answerer.Message();
     ASSERT_TRUE(text.has_value()) << "no message box titled " << kAboutTitle;
