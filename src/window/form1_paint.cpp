@@ -38,6 +38,10 @@ void Form1::OnPaint() {
     if (buffer == nullptr) {
         return;
     }
+    // Only the area to paint goes to the screen, so only that is drawn: a tick changes a few small readouts.
+    const RECT& area = paint.area();
+    SelectClipRgn(buffer, nullptr);
+    IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
 
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
     if (picture_ && *picture_) {
@@ -48,26 +52,26 @@ void Form1::OnPaint() {
     }
     if (shape1_.fillColor) {
         const Brush fill(CreateSolidBrush(*shape1_.fillColor));
-        const RECT area = ToRect(shape1_.pixels);
-        FillRect(buffer, &area, fill.get());
+        const RECT swatch = ToRect(shape1_.pixels);
+        FillRect(buffer, &swatch, fill.get());
     }
     SetBkMode(buffer, TRANSPARENT);
     for (const LabelControl& label : labels_) {
-        if (label.caption.empty()) {
+        RECT place = ToRect(label.pixels);
+        RECT visible{};
+        if (label.caption.empty() || !IntersectRect(&visible, &place, &area)) {
             continue;
         }
         const SelectedObject selectedFont(buffer, label.font);
         SetTextColor(buffer, label.foreColor);
-        RECT area = ToRect(label.pixels);
         const std::wstring caption = Widen(label.caption);
-        DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &area,
+        DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &place,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
     if (picture1_) {
         picture1_->Paint(buffer);
     }
 
-    const RECT& area = paint.area();
     BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
            SRCCOPY);
 }
