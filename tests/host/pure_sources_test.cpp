@@ -8,7 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -52,6 +52,33 @@ bool IsWindowsHeader(std::string name) {
     return kHeaders.count(name) > 0;
 }
 
+struct Include {
+    bool angled;
+    std::string name;
+};
+
+// The header a line includes, if it is an include line.
+std::optional<Include> IncludeOf(const std::string& line) {
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#') {
+        return std::nullopt;
+    }
+    at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string::npos || line.compare(at, 7, "include") != 0) {
+        return std::nullopt;
+    }
+    at = line.find_first_not_of(" \t", at + 7);
+    if (at == std::string::npos || (line[at] != '<' && line[at] != '"')) {
+        return std::nullopt;
+    }
+    const bool angled = line[at] == '<';
+    const std::size_t end = line.find(angled ? '>' : '"', at + 1);
+    if (end == std::string::npos) {
+        return std::nullopt;
+    }
+    return Include{angled, line.substr(at + 1, end - at - 1)};
+}
+
 // The Windows headers a file reaches, each with the chain of project files that leads to it.
 void FindWindowsHeaders(const fs::path& file,
                         const std::string& chain,
@@ -60,24 +87,22 @@ void FindWindowsHeaders(const fs::path& file,
     if (!seen.insert(file).second) {
         return;
     }
-    static const std::regex kInclude(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
     std::istringstream lines(ReadText(file));
     for (std::string line; std::getline(lines, line);) {
-        std::smatch match;
-        if (!std::regex_search(line, match, kInclude)) {
+        const std::optional<Include> include = IncludeOf(line);
+        if (!include) {
             continue;
         }
-        const std::string name = match[2];
-        if (match[1] == "<") {
-            if (IsWindowsHeader(name)) {
-                found.push_back(chain + " -> <" + name + ">");
+        if (include->angled) {
+            if (IsWindowsHeader(include->name)) {
+                found.push_back(chain + " -> <" + include->name + ">");
             }
             continue;
         }
         // Project headers are named from src/ or from the including file's folder.
-        for (const fs::path& candidate : {kSourceDir / name, file.parent_path() / name}) {
+        for (const fs::path& candidate : {kSourceDir / include->name, file.parent_path() / include->name}) {
             if (fs::exists(candidate)) {
-                FindWindowsHeaders(fs::canonical(candidate), chain + " -> " + name, seen, found);
+                FindWindowsHeaders(fs::canonical(candidate), chain + " -> " + include->name, seen, found);
                 break;
             }
         }
