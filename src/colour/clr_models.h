@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "../app/run_error.h"
 #include "rounding.h"
+#include "run_error.h"
 
 // One colour held as red, green and blue; every other model is recomputed from the channels on each read.
 //

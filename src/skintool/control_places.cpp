@@ -4,7 +4,7 @@
 #include <array>
 #include <variant>
 
-#include "app/run_error.h"
+#include "colour/run_error.h"
 #include "skintool/layout_text.h"
 #include "window/layout_lines.h"
 #include "window/with_property.h"
@@ -13,68 +13,71 @@ namespace pixlin::skintool {
 namespace {
 
 struct ControlDesign {
-    LayoutControl control;
+    Form1Control control;
+    LayoutKey key;
     ControlRole role;
     std::string_view name;
     TwipsRect place;
     bool drawsText;
 };
 
-constexpr TwipsRect LabelPlace(Form1Label label) {
-    return kLabelDesign[static_cast<std::size_t>(label)].place;
+constexpr TwipsRect LabelPlace(Form1Control label) {
+    return kLabelDesign[IndexOf(label)].place;
 }
 
 // In the picker's stacking order, bottom first: the swatch, the labels as they are created, the name box on top.
 constexpr std::array kControls{
-    ControlDesign{LayoutControl::Shape1, ControlRole::Swatch, "preview swatch", kShape1Design, false},
-    ControlDesign{LayoutControl::lbl_Shape, ControlRole::ClickArea, "preview click area",
-                  LabelPlace(Form1Label::lbl_Shape), false},
-    ControlDesign{LayoutControl::lbl_HLS, ControlRole::Readout, "hls readout", LabelPlace(Form1Label::lbl_HLS), true},
-    ControlDesign{LayoutControl::lbl_CMY, ControlRole::Readout, "cmy readout", LabelPlace(Form1Label::lbl_CMY), true},
-    ControlDesign{LayoutControl::lbl_CMYK, ControlRole::Readout, "cmyk readout", LabelPlace(Form1Label::lbl_CMYK),
-                  true},
-    ControlDesign{LayoutControl::lbl_YCBCR, ControlRole::Readout, "ycbcr readout", LabelPlace(Form1Label::lbl_YCBCR),
-                  true},
-    ControlDesign{LayoutControl::lbl_LONG, ControlRole::Readout, "long readout", LabelPlace(Form1Label::lbl_LONG),
-                  true},
-    ControlDesign{LayoutControl::lbl_HEX, ControlRole::Readout, "hex readout", LabelPlace(Form1Label::lbl_HEX), true},
-    ControlDesign{LayoutControl::lbl_RGB, ControlRole::Readout, "rgb readout", LabelPlace(Form1Label::lbl_RGB), true},
-    ControlDesign{LayoutControl::Label3, ControlRole::Quit, "quit area", LabelPlace(Form1Label::Label3), false},
-    ControlDesign{LayoutControl::Text1, ControlRole::NameBox, "text name box", kText1Design, true},
+    ControlDesign{Form1Control::Shape1, LayoutKey::Preview, ControlRole::Swatch, "preview swatch", kShape1Design,
+                  false},
+    ControlDesign{Form1Control::lbl_Shape, LayoutKey::Preview, ControlRole::ClickArea, "preview click area",
+                  LabelPlace(Form1Control::lbl_Shape), false},
+    ControlDesign{Form1Control::lbl_HLS, LayoutKey::Hls, ControlRole::Readout, "hls readout",
+                  LabelPlace(Form1Control::lbl_HLS), true},
+    ControlDesign{Form1Control::lbl_CMY, LayoutKey::Cmy, ControlRole::Readout, "cmy readout",
+                  LabelPlace(Form1Control::lbl_CMY), true},
+    ControlDesign{Form1Control::lbl_CMYK, LayoutKey::Cmyk, ControlRole::Readout, "cmyk readout",
+                  LabelPlace(Form1Control::lbl_CMYK), true},
+    ControlDesign{Form1Control::lbl_YCBCR, LayoutKey::Ycbcr, ControlRole::Readout, "ycbcr readout",
+                  LabelPlace(Form1Control::lbl_YCBCR), true},
+    ControlDesign{Form1Control::lbl_LONG, LayoutKey::Long, ControlRole::Readout, "long readout",
+                  LabelPlace(Form1Control::lbl_LONG), true},
+    ControlDesign{Form1Control::lbl_HEX, LayoutKey::Hex, ControlRole::Readout, "hex readout",
+                  LabelPlace(Form1Control::lbl_HEX), true},
+    ControlDesign{Form1Control::lbl_RGB, LayoutKey::Rgb, ControlRole::Readout, "rgb readout",
+                  LabelPlace(Form1Control::lbl_RGB), true},
+    ControlDesign{Form1Control::Label3, LayoutKey::Quit, ControlRole::Quit, "quit area",
+                  LabelPlace(Form1Control::Label3), false},
+    ControlDesign{Form1Control::Text1, LayoutKey::Text, ControlRole::NameBox, "text name box", kText1Design, true},
 };
 
 using Places = std::array<TwipsRect, kControls.size()>;
 
-std::size_t IndexOf(LayoutControl control) {
-    return static_cast<std::size_t>(
-        std::find_if(kControls.begin(), kControls.end(),
-                     [control](const ControlDesign& design) { return design.control == control; }) -
-        kControls.begin());
-}
-
+// Every control of the assignment's key takes it on its own, as in the picker.
 void Apply(const LayoutAssignment& assignment, std::int32_t line, WindowLayout& layout, Places& places) {
-    if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
-        const std::size_t i = IndexOf(placement->control);
-        if (i == kControls.size()) {
-            return;
-        }
-        const TwipsRect place = WithProperty(places[i], placement->property, placement->twips);
-        // A place whose pixels overflow is refused, as in the picker.
-        try {
-            layout.controls[i].box = ToPixels(place, LayoutScale{});
-        } catch (const RunError&) {
-            return;
-        }
-        places[i] = place;
-        layout.controls[i].named = true;
-        layout.controls[i].line = line;
-    } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
-        const std::size_t i = IndexOf(foreColor->control);
-        if (i < kControls.size() && kControls[i].drawsText) {
-            layout.controls[i].foreColor = foreColor->colour;
-        }
-    } else if (const auto* alpha = std::get_if<TranslucencyAssignment>(&assignment)) {
+    if (const auto* alpha = std::get_if<TranslucencyAssignment>(&assignment)) {
         layout.alpha = alpha->alpha;
+        return;
+    }
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
+            if (placement->key != kControls[i].key) {
+                continue;
+            }
+            const TwipsRect place = WithProperty(places[i], placement->property, placement->twips);
+            // A place whose pixels overflow is refused, as in the picker.
+            try {
+                layout.controls[i].box = ToPixels(place, LayoutScale{});
+            } catch (const RunError&) {
+                continue;
+            }
+            places[i] = place;
+            layout.controls[i].named = true;
+            layout.controls[i].line = line;
+        } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
+            if (foreColor->key == kControls[i].key && kControls[i].drawsText) {
+                layout.controls[i].foreColor = foreColor->colour;
+            }
+        }
     }
 }
 
@@ -86,9 +89,10 @@ WindowLayout PlaceControls(std::string_view layoutBytes) {
     WindowLayout layout;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         places[i] = kControls[i].place;
-        layout.controls.push_back(PlacedControl{
-            kControls[i].control, kControls[i].role, std::string(kControls[i].name), ToPixels(places[i], scale),
-            kControls[i].drawsText ? std::optional<std::int32_t>(0) : std::nullopt, false, 0});
+        layout.controls.push_back(PlacedControl{kControls[i].control, kControls[i].key, kControls[i].role,
+                                                std::string(kControls[i].name), ToPixels(places[i], scale),
+                                                kControls[i].drawsText ? std::optional<std::int32_t>(0) : std::nullopt,
+                                                false, 0});
     }
     const EditorLines lines(layoutBytes);
     std::string_view rest = layoutBytes;

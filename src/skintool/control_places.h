@@ -15,7 +15,9 @@ enum class ControlRole { Readout, Swatch, ClickArea, NameBox, Quit };
 
 // A control as the picker shows it once the layout file has been read.
 struct PlacedControl {
-    LayoutControl control;
+    Form1Control control;
+    // The layout key that places it.
+    LayoutKey key;
     ControlRole role;
     std::string name;
     PixelRect box;

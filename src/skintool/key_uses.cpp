@@ -38,12 +38,12 @@ ValueTarget TargetOf(const LayoutAssignment& assignment, std::size_t index) {
     return {ValueTarget::Kind::Other, PlacementProperty::Left, "value " + std::to_string(index + 1)};
 }
 
-std::optional<LayoutControl> ControlOf(const LayoutAssignment& assignment) {
+std::optional<LayoutKey> KeyOf(const LayoutAssignment& assignment) {
     if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
-        return placement->control;
+        return placement->key;
     }
     if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
-        return foreColor->control;
+        return foreColor->key;
     }
     return std::nullopt;
 }
@@ -79,9 +79,8 @@ KeyUse LearnKey(std::string_view key) {
         previous = current;
     }
     for (const LayoutAssignment& assignment : previous) {
-        const std::optional<LayoutControl> control = ControlOf(assignment);
-        if (control && std::find(use.controls.begin(), use.controls.end(), *control) == use.controls.end()) {
-            use.controls.push_back(*control);
+        if (const std::optional<LayoutKey> layoutKey = KeyOf(assignment)) {
+            use.layoutKey = layoutKey;
         }
     }
     // A key read as one number makes the same assignments whatever follows a comma.
@@ -116,15 +115,15 @@ const KeyUse* FindKeyUse(std::string_view key) {
     return found != uses.end() ? &*found : nullptr;
 }
 
-bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutControl> control) {
+bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutKey> key) {
     switch (target.kind) {
         case ValueTarget::Kind::Placement: {
             const auto* placement = std::get_if<PlacementAssignment>(&assignment);
-            return placement && placement->property == target.property && (!control || placement->control == *control);
+            return placement && placement->property == target.property && (!key || placement->key == *key);
         }
         case ValueTarget::Kind::ForeColor: {
             const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment);
-            return foreColor && (!control || foreColor->control == *control);
+            return foreColor && (!key || foreColor->key == *key);
         }
         case ValueTarget::Kind::Translucency:
             return std::holds_alternative<TranslucencyAssignment>(assignment);

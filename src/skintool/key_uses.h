@@ -19,11 +19,12 @@ struct ValueTarget {
     std::string name;
 };
 
-// What a key of the layout file does, learnt by giving the picker's own reader probe lines: which controls it
-// places and what each of its values sets. A key the reader gains later is described without touching the checker.
+// What a key of the layout file does, learnt by giving the picker's own reader probe lines: which controls' key it
+// is and what each of its values sets. A key the reader gains later is described without touching the checker.
 struct KeyUse {
     std::string_view key;
-    std::vector<LayoutControl> controls;
+    // None for keys that place no control.
+    std::optional<LayoutKey> layoutKey;
     std::vector<ValueTarget> values;
     // The whole value text is one number, not split at commas.
     bool wholeText = false;
@@ -35,7 +36,7 @@ const std::vector<KeyUse>& KeyUses();
 
 const KeyUse* FindKeyUse(std::string_view key);
 
-// Whether an assignment made by the reader is the one that the value target describes for the control.
-bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutControl> control);
+// Whether an assignment made by the reader is the one that the value target describes for the key.
+bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutKey> key);
 
 }  // namespace pixlin::skintool

@@ -205,10 +205,8 @@ private:
                 rest.remove_prefix(comma + 1);
             }
         }
-        const std::optional<LayoutControl> control =
-            use.controls.empty() ? std::nullopt : std::optional<LayoutControl>(use.controls.front());
         for (std::size_t i = 0; i < values.size() && i < use.values.size(); ++i) {
-            CheckValue(use, use.values[i], i, values[i], assignments, control, number);
+            CheckValue(use, use.values[i], i, values[i], assignments, use.layoutKey, number);
         }
         if (values.size() < use.values.size()) {
             std::string kept;
@@ -244,7 +242,7 @@ private:
                     std::size_t index,
                     std::string_view raw,
                     const std::vector<LayoutAssignment>& assignments,
-                    std::optional<LayoutControl> control,
+                    std::optional<LayoutKey> key,
                     std::int32_t number) {
         const std::string what = std::string(use.key) + "'s " + target.name;
         const std::string compact = WithoutBlanks(raw);
@@ -265,7 +263,7 @@ private:
                 "write " + compact + " or put a comma where a new value begins");
         }
         const bool made = std::any_of(assignments.begin(), assignments.end(),
-                                      [&](const LayoutAssignment& a) { return Sets(a, target, control); });
+                                      [&](const LayoutAssignment& a) { return Sets(a, target, key); });
         if (!made) {
             Add(Severity::Warning, number, "skipped-value",
                 "value " + std::to_string(index + 1) + " (" + what + ") " + Quoted(TrimBlanks(raw)) +
@@ -359,9 +357,9 @@ private:
     static std::pair<int, int> SlotOf(const LayoutAssignment& assignment, const ValueTarget& target) {
         int control = -1;
         if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
-            control = static_cast<int>(placement->control);
+            control = static_cast<int>(placement->key);
         } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
-            control = static_cast<int>(foreColor->control);
+            control = static_cast<int>(foreColor->key);
         }
         const int property = target.kind == ValueTarget::Kind::Placement ? static_cast<int>(target.property) : -1;
         return {control * 16 + property, static_cast<int>(target.kind)};

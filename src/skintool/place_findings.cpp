@@ -34,9 +34,9 @@ std::string BoxText(const PixelRect& box) {
            " x " + std::to_string(box.bottom - box.top);
 }
 
-std::string_view KeyOf(LayoutControl control) {
+std::string_view KeyOf(LayoutKey key) {
     for (const KeyUse& use : KeyUses()) {
-        if (std::find(use.controls.begin(), use.controls.end(), control) != use.controls.end()) {
+        if (use.layoutKey == key) {
             return use.key;
         }
     }
@@ -49,7 +49,7 @@ std::string Origin(const PlacedControl& control) {
 }
 
 std::string MoveFix(const PlacedControl& control) {
-    const std::string key(KeyOf(control.control));
+    const std::string key(KeyOf(control.key));
     return control.named ? "move or resize it on line " + std::to_string(control.line)
                          : "place it with a line " + Quoted(key + "=left,top,width,height...");
 }

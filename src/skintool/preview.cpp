@@ -88,23 +88,23 @@ PixelRect Scaled(const PixelRect& box, double scale) {
     return {edge(box.left), edge(box.top), edge(box.right), edge(box.bottom)};
 }
 
-std::string SampleText(LayoutControl control, const Readouts& readouts) {
+std::string SampleText(Form1Control control, const Readouts& readouts) {
     switch (control) {
-        case LayoutControl::lbl_RGB:
+        case Form1Control::lbl_RGB:
             return readouts.rgb;
-        case LayoutControl::lbl_HLS:
+        case Form1Control::lbl_HLS:
             return readouts.hls;
-        case LayoutControl::lbl_CMYK:
+        case Form1Control::lbl_CMYK:
             return readouts.cmyk;
-        case LayoutControl::lbl_CMY:
+        case Form1Control::lbl_CMY:
             return readouts.cmy;
-        case LayoutControl::lbl_LONG:
+        case Form1Control::lbl_LONG:
             return readouts.longValue;
-        case LayoutControl::lbl_HEX:
+        case Form1Control::lbl_HEX:
             return readouts.hex;
-        case LayoutControl::lbl_YCBCR:
+        case Form1Control::lbl_YCBCR:
             return readouts.ycbcr;
-        case LayoutControl::Text1:
+        case Form1Control::Text1:
             return readouts.name;
         default:
             return "";

@@ -1,6 +1,6 @@
 #include "window/about_text.h"
 
-#include "app/version.h"
+#include "window/version.h"
 
 namespace pixlin {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "window/form1_bindings.h"
 #include "window/twips.h"
 #include "winsvc/hotkey.h"
 
@@ -165,7 +166,7 @@ void Form1::EndWithoutUnload() {
     DestroyWindow(hwnd_);
 }
 
-std::optional<Form1Label> Form1::LabelAtPixel(int32_t x, int32_t y) const {
+std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     std::array<PixelRect, kForm1LabelCount> rects;
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         rects[i] = labels_[i].pixels;
@@ -174,7 +175,7 @@ std::optional<Form1Label> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     if (!index) {
         return std::nullopt;
     }
-    return static_cast<Form1Label>(*index);
+    return static_cast<Form1Control>(*index);
 }
 
 // A label is clicked when the button goes down and up again over it; a press beside every label drags the window.
@@ -196,7 +197,7 @@ void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t 
 }
 
 void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
-    const std::optional<Form1Label> pressed = pressedLabel_;
+    const std::optional<Form1Control> pressed = pressedLabel_;
     if (GetCapture() == hwnd_) {
         ReleaseCapture();
     }
@@ -204,34 +205,8 @@ void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
     if (!pressed || LabelAtPixel(x, y) != pressed) {
         return;
     }
-    switch (*pressed) {
-        case Form1Label::lbl_Shape:
-            lbl_Shape_Click();
-            break;
-        case Form1Label::lbl_HLS:
-            lbl_HLS_Click();
-            break;
-        case Form1Label::lbl_CMY:
-            lbl_CMY_Click();
-            break;
-        case Form1Label::lbl_CMYK:
-            lbl_CMYK_Click();
-            break;
-        case Form1Label::lbl_YCBCR:
-            lbl_YCBCR_Click();
-            break;
-        case Form1Label::lbl_LONG:
-            lbl_LONG_Click();
-            break;
-        case Form1Label::lbl_HEX:
-            lbl_HEX_Click();
-            break;
-        case Form1Label::lbl_RGB:
-            lbl_RGB_Click();
-            break;
-        case Form1Label::Label3:
-            Label3_Click();
-            break;
+    if (const auto click = BindingOf(*pressed).click) {
+        (this->*click)();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "colour/clr_models.h"
 #include "window/form1_design.h"
 #include "window/handler_guard.h"
+#include "window/paint_buffer.h"
 #include "window/picture_box.h"
 #include "window/point.h"
 #include "window/timer.h"
@@ -88,7 +89,8 @@ public:
     Timer& Timer1() noexcept { return *timer1_; }
     const PictureBox& Picture1() const noexcept { return *picture1_; }
     const ShapeControl& Shape1() const noexcept { return shape1_; }
-    const LabelControl& Label(Form1Label label) const noexcept { return labels_[static_cast<std::size_t>(label)]; }
+    // The label of a control that is one.
+    const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     HWND Text1() const noexcept { return text1_; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
@@ -98,7 +100,7 @@ public:
     void SetTop(float twips);
     void SetWidth(float twips);
     void SetHeight(float twips);
-    void SetPicture(Bitmap picture);
+    void SetPicture(SharedBitmap picture);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -118,26 +120,26 @@ private:
     void LoadSkinPicture();
     void SizeToPicture();
     void MoveToTopRight();
-    bool ReadLayoutFile();
+    bool LoadSkinLayout();
     void ApplyLayout(std::string_view layoutBytes);
-    void PlaceControl(const PlacementAssignment& assignment);
-    void SetControlForeColor(const ForeColorAssignment& assignment);
+    void PlaceControl(Form1Control control, PlacementProperty property, float twips);
+    void SetControlForeColor(Form1Control control, COLORREF colour);
 
     // Sampling.
     void ShowColour(COLORREF colour);
     void ShowNoColour();
-    void SetLabelCaption(Form1Label label, std::string caption);
+    void SetLabelCaption(Form1Control label, std::string caption);
     void SetText1Text(const std::string& text);
     void SetShapeFill(std::optional<COLORREF> fill);
 
     RECT WindowRect() const noexcept;
 
     // Mouse on the windowless labels.
-    std::optional<Form1Label> LabelAtPixel(int32_t x, int32_t y) const;
+    std::optional<Form1Control> LabelAtPixel(int32_t x, int32_t y) const;
     void OnLeftButtonDown(int32_t x, int32_t y);
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
-    void CopyReadout(Form1Label readout);
+    void CopyReadout(Form1Control readout);
 
     void OnPaint();
     LRESULT OnText1Colours(HDC dc);
@@ -151,10 +153,10 @@ private:
     int32_t dpiY_ = 96;
     Font boldFont_;
     Font regularFont_;
-    Bitmap picture_;
+    SharedBitmap picture_;
+    PaintBuffer paintBuffer_;
 
     std::wstring programDirectory_;
-    std::wstring appPathSep_;
 
     std::array<LabelControl, kForm1LabelCount> labels_;
     ShapeControl shape1_;
@@ -165,7 +167,7 @@ private:
     COLORREF text1ForeColor_ = 0;
     std::optional<PictureBox> picture1_;
     std::optional<Timer> timer1_;
-    std::optional<Form1Label> pressedLabel_;
+    std::optional<Form1Control> pressedLabel_;
 
     Point LastCursorPos;
     std::unique_ptr<cClrModels> ClrModel;

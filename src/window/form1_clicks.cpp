@@ -25,36 +25,36 @@ std::wstring ShortDateToday() {
 }  // namespace
 
 void Form1::lbl_CMY_Click() {
-    CopyReadout(Form1Label::lbl_CMY);
+    CopyReadout(Form1Control::lbl_CMY);
 }
 
 void Form1::lbl_CMYK_Click() {
-    CopyReadout(Form1Label::lbl_CMYK);
+    CopyReadout(Form1Control::lbl_CMYK);
 }
 
 void Form1::lbl_HEX_Click() {
-    CopyReadout(Form1Label::lbl_HEX);
+    CopyReadout(Form1Control::lbl_HEX);
 }
 
 void Form1::lbl_HLS_Click() {
-    CopyReadout(Form1Label::lbl_HLS);
+    CopyReadout(Form1Control::lbl_HLS);
 }
 
 void Form1::lbl_LONG_Click() {
-    CopyReadout(Form1Label::lbl_LONG);
+    CopyReadout(Form1Control::lbl_LONG);
 }
 
 void Form1::lbl_RGB_Click() {
-    CopyReadout(Form1Label::lbl_RGB);
+    CopyReadout(Form1Control::lbl_RGB);
 }
 
 void Form1::lbl_YCBCR_Click() {
-    CopyReadout(Form1Label::lbl_YCBCR);
+    CopyReadout(Form1Control::lbl_YCBCR);
 }
 
 // Another program holding the clipboard is no reason to end the picker: the clipboard keeps what it had, and the
 // warning beep instead of the click tells the user that nothing was copied.
-void Form1::CopyReadout(Form1Label readout) {
+void Form1::CopyReadout(Form1Control readout) {
     if (!PutTextOnClipboard(hwnd_, Label(readout).caption)) {
         MessageBeep(MB_ICONWARNING);
         return;

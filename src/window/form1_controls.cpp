@@ -1,8 +1,9 @@
 #include "window/form1.h"
 
 #include <algorithm>
+#include <memory>
 
-#include "app/resource.h"
+#include "window/resource.h"
 #include "window/twips.h"
 
 namespace pixlin {
@@ -12,8 +13,8 @@ constexpr wchar_t kWindowClass[] = L"PixlinForm1";
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr int kText1Id = 10;
 
-Bitmap LoadDefaultSkin(HINSTANCE instance) {
-    return Bitmap(static_cast<HBITMAP>(
+SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
+    return std::make_shared<const Bitmap>(static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
@@ -31,9 +32,10 @@ void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
     description.lpfnWndProc = windowProc;
     description.hInstance = instance;
     description.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIXLIN));
+    // Shared icons belong to the system: however many windows register, nothing is loaded twice or left behind.
     description.hIconSm =
         static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIXLIN), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
     description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     description.lpszClassName = kWindowClass;
     // A second window of the process (tests make several) finds the class registered already.
@@ -52,10 +54,11 @@ void Form1::CreateWindowAndControls() {
     }
     boldFont_ = CreateArial(kArialBold975Points, dpiY_, FW_BOLD);
     regularFont_ = CreateArial(kArialRegular9Points, dpiY_, FW_NORMAL);
+    // The design-time picture of the window and of the picture box: one bitmap, shown by both.
     picture_ = LoadDefaultSkin(instance);
 
     RegisterForm1Class(instance, &Form1::WindowProc);
-    const SIZE size = BitmapSize(picture_.get());
+    const SIZE size = BitmapSize(picture_->get());
     // Topmost comes with the start-up, hidden until the skin is in place.
     CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, std::max(size.cx, 1L),
                     std::max(size.cy, 1L), nullptr, nullptr, instance, this);
@@ -82,7 +85,7 @@ void Form1::CreateWindowAndControls() {
     shape1_.place = kShape1Design;
     shape1_.pixels = ToPixels(shape1_.place, scale_);
     CreateText1(instance);
-    picture1_.emplace(kPicture1Design, scale_, LoadDefaultSkin(instance));
+    picture1_.emplace(kPicture1Design, scale_, picture_);
     timer1_.emplace(hwnd_, kTimer1Id);
 }
 

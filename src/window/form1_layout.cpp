@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "window/form1_bindings.h"
 #include "window/layout_reader.h"
 #include "window/skip_on_failure.h"
 #include "window/with_property.h"
@@ -14,77 +15,62 @@ namespace {
 // Translucent windows came with major version 5.
 constexpr int16_t kLastVersionWithoutLayers = 4;
 
-std::optional<Form1Label> LabelOf(LayoutControl control) noexcept {
-    switch (control) {
-        case LayoutControl::lbl_RGB:
-            return Form1Label::lbl_RGB;
-        case LayoutControl::lbl_HLS:
-            return Form1Label::lbl_HLS;
-        case LayoutControl::lbl_CMYK:
-            return Form1Label::lbl_CMYK;
-        case LayoutControl::lbl_CMY:
-            return Form1Label::lbl_CMY;
-        case LayoutControl::lbl_LONG:
-            return Form1Label::lbl_LONG;
-        case LayoutControl::lbl_HEX:
-            return Form1Label::lbl_HEX;
-        case LayoutControl::lbl_YCBCR:
-            return Form1Label::lbl_YCBCR;
-        case LayoutControl::lbl_Shape:
-            return Form1Label::lbl_Shape;
-        case LayoutControl::Label3:
-            return Form1Label::Label3;
-        case LayoutControl::Shape1:
-        case LayoutControl::Text1:
-            break;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
-// The window is already on the screen: the controls move in one repaint at the end.
+// The window is already on the screen: the controls move in one repaint at the end. Each control takes each
+// assignment on its own, so that one control refusing a place leaves the other one a key places unaffected.
 void Form1::ApplyLayout(std::string_view layoutBytes) {
-    for (const LayoutAssignment& assignment : pixlin::ReadLayoutFile(layoutBytes, scale_)) {
-        SkipOnFailure([this, &assignment] {
-            if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
-                PlaceControl(*placement);
-            } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
-                SetControlForeColor(*foreColor);
-            } else if (GetOsVersion() > kLastVersionWithoutLayers) {
-                SetTranslucency(hwnd_, std::get<TranslucencyAssignment>(assignment).alpha);
-            }
-        });
+    for (const LayoutAssignment& assignment : ReadLayoutFile(layoutBytes, scale_)) {
+        if (const auto* translucency = std::get_if<TranslucencyAssignment>(&assignment)) {
+            SkipOnFailure([this, translucency] {
+                if (GetOsVersion() > kLastVersionWithoutLayers) {
+                    SetTranslucency(hwnd_, translucency->alpha);
+                }
+            });
+            continue;
+        }
+        for (const ControlBinding& binding : kControlBindings) {
+            SkipOnFailure([this, &assignment, &binding] {
+                if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
+                    if (placement->key == binding.layoutKey) {
+                        PlaceControl(binding.control, placement->property, placement->twips);
+                    }
+                } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
+                    if (foreColor->key == binding.layoutKey) {
+                        SetControlForeColor(binding.control, static_cast<COLORREF>(foreColor->colour));
+                    }
+                }
+            });
+        }
     }
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // A place whose pixels overflow is refused before anything changes, so the control keeps its previous place.
-void Form1::PlaceControl(const PlacementAssignment& assignment) {
-    if (assignment.control == LayoutControl::Shape1) {
-        const TwipsRect place = WithProperty(shape1_.place, assignment.property, assignment.twips);
+void Form1::PlaceControl(Form1Control control, PlacementProperty property, float twips) {
+    if (control == Form1Control::Shape1) {
+        const TwipsRect place = WithProperty(shape1_.place, property, twips);
         shape1_.pixels = ToPixels(place, scale_);
         shape1_.place = place;
-    } else if (assignment.control == LayoutControl::Text1) {
-        const TwipsRect place = WithProperty(text1Place_, assignment.property, assignment.twips);
+    } else if (control == Form1Control::Text1) {
+        const TwipsRect place = WithProperty(text1Place_, property, twips);
         const PixelRect pixels = ToPixels(place, scale_);
         text1Place_ = place;
         MoveWindow(text1_, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, TRUE);
-    } else if (const std::optional<Form1Label> label = LabelOf(assignment.control)) {
-        LabelControl& control = labels_[static_cast<std::size_t>(*label)];
-        const TwipsRect place = WithProperty(control.place, assignment.property, assignment.twips);
-        control.pixels = ToPixels(place, scale_);
-        control.place = place;
+    } else {
+        LabelControl& label = labels_[IndexOf(control)];
+        const TwipsRect place = WithProperty(label.place, property, twips);
+        label.pixels = ToPixels(place, scale_);
+        label.place = place;
     }
 }
 
-void Form1::SetControlForeColor(const ForeColorAssignment& assignment) {
-    const auto colour = static_cast<COLORREF>(assignment.colour);
-    if (assignment.control == LayoutControl::Text1) {
+void Form1::SetControlForeColor(Form1Control control, COLORREF colour) {
+    if (control == Form1Control::Text1) {
         text1ForeColor_ = colour;
         InvalidateRect(text1_, nullptr, TRUE);
-    } else if (const std::optional<Form1Label> label = LabelOf(assignment.control)) {
-        labels_[static_cast<std::size_t>(*label)].foreColor = colour;
+    } else if (IsLabel(control)) {
+        labels_[IndexOf(control)].foreColor = colour;
     }
 }
 

@@ -34,41 +34,46 @@ void Form1::OnPaint() {
     if (client.right <= 0 || client.bottom <= 0) {
         return;
     }
-    const MemoryDc buffer(paint.dc());
-    const Bitmap bufferBitmap(CreateCompatibleBitmap(paint.dc(), client.right, client.bottom));
-    const SelectedObject selectedBuffer(buffer.get(), bufferBitmap.get());
+    const HDC buffer = paintBuffer_.Prepare(paint.dc(), client.right, client.bottom);
+    if (buffer == nullptr) {
+        return;
+    }
+    // Only the area to paint goes to the screen, so only that is drawn: a tick changes a few small readouts.
+    const RECT& area = paint.area();
+    SelectClipRgn(buffer, nullptr);
+    IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
 
-    FillRect(buffer.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (picture_) {
-        const MemoryDc source(buffer.get());
-        const SelectedObject selectedPicture(source.get(), picture_.get());
-        const SIZE size = BitmapSize(picture_.get());
-        BitBlt(buffer.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+    FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (picture_ && *picture_) {
+        const MemoryDc source(CreateCompatibleDC(buffer));
+        const SelectedObject selectedPicture(source.get(), picture_->get());
+        const SIZE size = BitmapSize(picture_->get());
+        BitBlt(buffer, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
     }
     if (shape1_.fillColor) {
         const Brush fill(CreateSolidBrush(*shape1_.fillColor));
-        const RECT area = ToRect(shape1_.pixels);
-        FillRect(buffer.get(), &area, fill.get());
+        const RECT swatch = ToRect(shape1_.pixels);
+        FillRect(buffer, &swatch, fill.get());
     }
-    SetBkMode(buffer.get(), TRANSPARENT);
+    SetBkMode(buffer, TRANSPARENT);
     for (const LabelControl& label : labels_) {
-        if (label.caption.empty()) {
+        RECT place = ToRect(label.pixels);
+        RECT visible{};
+        if (label.caption.empty() || !IntersectRect(&visible, &place, &area)) {
             continue;
         }
-        const SelectedObject selectedFont(buffer.get(), label.font);
-        SetTextColor(buffer.get(), label.foreColor);
-        RECT area = ToRect(label.pixels);
+        const SelectedObject selectedFont(buffer, label.font);
+        SetTextColor(buffer, label.foreColor);
         const std::wstring caption = Widen(label.caption);
-        DrawTextW(buffer.get(), caption.c_str(), static_cast<int>(caption.size()), &area,
+        DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &place,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
     if (picture1_) {
-        picture1_->Paint(buffer.get());
+        picture1_->Paint(buffer);
     }
 
-    const RECT& area = paint.area();
-    BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left,
-           area.top, SRCCOPY);
+    BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
+           SRCCOPY);
 }
 
 LRESULT Form1::OnText1Colours(HDC dc) {

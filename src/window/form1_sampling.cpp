@@ -39,29 +39,29 @@ void Form1::ShowColour(COLORREF colour) {
         ClrModel = std::make_unique<cClrModels>();
     }
     Readouts texts = MakeReadouts(static_cast<int32_t>(picture1_->BackColor()), *ClrModel);
-    SetLabelCaption(Form1Label::lbl_LONG, std::move(texts.longValue));
-    SetLabelCaption(Form1Label::lbl_RGB, std::move(texts.rgb));
-    SetLabelCaption(Form1Label::lbl_HEX, std::move(texts.hex));
+    SetLabelCaption(Form1Control::lbl_LONG, std::move(texts.longValue));
+    SetLabelCaption(Form1Control::lbl_RGB, std::move(texts.rgb));
+    SetLabelCaption(Form1Control::lbl_HEX, std::move(texts.hex));
     SetText1Text(texts.name);
-    SetLabelCaption(Form1Label::lbl_YCBCR, std::move(texts.ycbcr));
-    SetLabelCaption(Form1Label::lbl_CMYK, std::move(texts.cmyk));
-    SetLabelCaption(Form1Label::lbl_CMY, std::move(texts.cmy));
-    SetLabelCaption(Form1Label::lbl_HLS, std::move(texts.hls));
+    SetLabelCaption(Form1Control::lbl_YCBCR, std::move(texts.ycbcr));
+    SetLabelCaption(Form1Control::lbl_CMYK, std::move(texts.cmyk));
+    SetLabelCaption(Form1Control::lbl_CMY, std::move(texts.cmy));
+    SetLabelCaption(Form1Control::lbl_HLS, std::move(texts.hls));
 }
 
 void Form1::ShowNoColour() {
     SetShapeFill(std::nullopt);
-    for (const Form1Label readout :
-         {Form1Label::lbl_LONG, Form1Label::lbl_RGB, Form1Label::lbl_HEX, Form1Label::lbl_YCBCR, Form1Label::lbl_CMYK,
-          Form1Label::lbl_CMY, Form1Label::lbl_HLS}) {
+    for (const Form1Control readout :
+         {Form1Control::lbl_LONG, Form1Control::lbl_RGB, Form1Control::lbl_HEX, Form1Control::lbl_YCBCR,
+          Form1Control::lbl_CMYK, Form1Control::lbl_CMY, Form1Control::lbl_HLS}) {
         SetLabelCaption(readout, std::string());
     }
     SetText1Text(std::string());
 }
 
 // Only what changed is redrawn: at 100 ticks a second a full repaint would flicker.
-void Form1::SetLabelCaption(Form1Label label, std::string caption) {
-    LabelControl& control = labels_[static_cast<std::size_t>(label)];
+void Form1::SetLabelCaption(Form1Control label, std::string caption) {
+    LabelControl& control = labels_[IndexOf(label)];
     if (control.caption == caption) {
         return;
     }

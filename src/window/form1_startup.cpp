@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "window/data_paths.h"
+#include "window/skin.h"
 #include "window/skip_on_failure.h"
 #include "window/twips.h"
 #include "winsvc/file_bytes.h"
@@ -8,7 +9,6 @@
 #include "winsvc/module_file.h"
 #include "winsvc/on_top.h"
 #include "winsvc/picture_file.h"
-#include "winsvc/skin.h"
 #include "winsvc/system_error_text.h"
 
 namespace pixlin {
@@ -22,19 +22,18 @@ constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
 
 void Form1::Form_Load() {
     programDirectory_ = args_.programDirectory ? *args_.programDirectory : ProgramDirectory(ProgramFileName());
-    appPathSep_ = AppPathSep(programDirectory_);
 
     timer1_->SetInterval(kTimer1IntervalMs);
     timer1_->SetEnabled(true);
 
     SetTopmost(hwnd_, true);
-    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, *timer1_);
+    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { timer1_->SetEnabled(!timer1_->Enabled()); });
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();
     SkipOnFailure([this] { ApplySkin(*this, *picture1_); });
     MoveToTopRight();
-    if (!ReadLayoutFile()) {
+    if (!LoadSkinLayout()) {
         EndWithoutUnload();
         return;
     }
@@ -45,14 +44,14 @@ void Form1::Form_Load() {
 }
 
 std::wstring Form1::DataPath(std::wstring_view fileName) const {
-    return programDirectory_ + appPathSep_ + std::wstring(fileName);
+    return DataFilePath(programDirectory_, fileName);
 }
 
 void Form1::LoadSkinPicture() {
     Bitmap picture = LoadPictureFile(DataPath(kSkinPictureFileName));
     // An unreadable skin bitmap leaves the picture box with its design-time picture.
     if (picture) {
-        picture1_->SetPicture(std::move(picture));
+        picture1_->SetPicture(std::make_shared<const Bitmap>(std::move(picture)));
     }
 }
 
@@ -66,11 +65,13 @@ void Form1::MoveToTopRight() {
     SkipOnFailure([this] { SetLeft(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX) - Width()); });
 }
 
-// False when the layout file cannot be opened: the failure has been shown and the program is to end.
-bool Form1::ReadLayoutFile() {
-    const FileHandle file(CreateFileW(DataPath(kLayoutFileName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
+// False when the layout file cannot be opened: the failure has been shown and the program is to end. A skin author's
+// editor may hold the file open, for writing or to replace it on save: that is no reason not to read it.
+bool Form1::LoadSkinLayout() {
+    const FileHandle file(CreateFileW(DataPath(kLayoutFileName).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         const DWORD code = GetLastError();
         const std::wstring text = SystemErrorText(code) + L"\r\n" + kLayoutFileName;
         MessageBoxW(hwnd_, text.c_str(), std::to_wstring(code).c_str(), MB_OK | MB_ICONERROR);
@@ -118,7 +119,7 @@ void Form1::SetHeight(float twips) {
     SetWindowPos(hwnd_, nullptr, 0, 0, place.right - place.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form1::SetPicture(Bitmap picture) {
+void Form1::SetPicture(SharedBitmap picture) {
     picture_ = std::move(picture);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }

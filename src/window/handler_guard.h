@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "app/run_error.h"
+#include "colour/run_error.h"
 
 namespace pixlin {
 

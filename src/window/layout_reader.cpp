@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
-#include <span>
 
 #include "colour/rounding.h"
 #include "window/layout_lines.h"
@@ -25,23 +24,17 @@ constexpr std::size_t kMaxValues = 5;
 static_assert(std::numeric_limits<float>::is_iec559);
 
 struct ControlKey {
-    std::string_view key;
-    std::array<LayoutControl, 2> controls;
-    std::size_t controlCount;
+    std::string_view name;
+    LayoutKey key;
     bool takesColour;
 };
 
 constexpr std::array kControlKeys{
-    ControlKey{"rgb", {LayoutControl::lbl_RGB}, 1, true},
-    ControlKey{"hls", {LayoutControl::lbl_HLS}, 1, true},
-    ControlKey{"cmyk", {LayoutControl::lbl_CMYK}, 1, true},
-    ControlKey{"cmy", {LayoutControl::lbl_CMY}, 1, true},
-    ControlKey{"long", {LayoutControl::lbl_LONG}, 1, true},
-    ControlKey{"hex", {LayoutControl::lbl_HEX}, 1, true},
-    ControlKey{"ycbcr", {LayoutControl::lbl_YCBCR}, 1, true},
-    ControlKey{"preview", {LayoutControl::Shape1, LayoutControl::lbl_Shape}, 2, false},
-    ControlKey{"text", {LayoutControl::Text1}, 1, true},
-    ControlKey{"quit", {LayoutControl::Label3}, 1, false},
+    ControlKey{"rgb", LayoutKey::Rgb, true},     ControlKey{"hls", LayoutKey::Hls, true},
+    ControlKey{"cmyk", LayoutKey::Cmyk, true},   ControlKey{"cmy", LayoutKey::Cmy, true},
+    ControlKey{"long", LayoutKey::Long, true},   ControlKey{"hex", LayoutKey::Hex, true},
+    ControlKey{"ycbcr", LayoutKey::Ycbcr, true}, ControlKey{"preview", LayoutKey::Preview, false},
+    ControlKey{"text", LayoutKey::Text, true},   ControlKey{"quit", LayoutKey::Quit, false},
 };
 
 constexpr std::string_view kTranslucencyKey = "trans";
@@ -52,7 +45,7 @@ constexpr std::array kPlacementProperties{PlacementProperty::Left, PlacementProp
 
 const ControlKey* FindControlKey(std::string_view key) {
     for (const ControlKey& entry : kControlKeys) {
-        if (entry.key == key) {
+        if (entry.name == key) {
             return &entry;
         }
     }
@@ -108,20 +101,18 @@ void ReadControlLine(const ControlKey& entry,
         ReadValues(valueText, entry.takesColour ? kMaxValues : kPlacementProperties.size(), values);
     const std::size_t placementCount = std::min(count, kPlacementProperties.size());
 
-    for (const LayoutControl control : std::span(entry.controls).first(entry.controlCount)) {
-        for (std::size_t i = 0; i < placementCount; ++i) {
-            if (!values[i]) {
-                continue;
-            }
-            const PlacementProperty property = kPlacementProperties[i];
-            if (const auto twips = ToTwips(*values[i], property, scale)) {
-                assignments.emplace_back(PlacementAssignment{control, property, *twips});
-            }
+    for (std::size_t i = 0; i < placementCount; ++i) {
+        if (!values[i]) {
+            continue;
         }
-        if (count > kColourValueIndex && values[kColourValueIndex]) {
-            if (const auto colour = ToForeColor(*values[kColourValueIndex])) {
-                assignments.emplace_back(ForeColorAssignment{control, *colour});
-            }
+        const PlacementProperty property = kPlacementProperties[i];
+        if (const auto twips = ToTwips(*values[i], property, scale)) {
+            assignments.emplace_back(PlacementAssignment{entry.key, property, *twips});
+        }
+    }
+    if (count > kColourValueIndex && values[kColourValueIndex]) {
+        if (const auto colour = ToForeColor(*values[kColourValueIndex])) {
+            assignments.emplace_back(ForeColorAssignment{entry.key, *colour});
         }
     }
 }
@@ -174,9 +165,10 @@ void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<Layout
 std::vector<std::string_view> LayoutKeys() {
     std::vector<std::string_view> keys;
     for (const ControlKey& entry : kControlKeys) {
-        keys.push_back(entry.key);
+        keys.push_back(entry.name);
     }
     keys.push_back(kTranslucencyKey);
+    keys.push_back(kLoupeKey);
     return keys;
 }
 

@@ -7,20 +7,8 @@
 
 namespace pixlin {
 
-// The controls that the skin layout file can place.
-enum class LayoutControl {
-    lbl_RGB,
-    lbl_HLS,
-    lbl_CMYK,
-    lbl_CMY,
-    lbl_LONG,
-    lbl_HEX,
-    lbl_YCBCR,
-    Shape1,
-    lbl_Shape,
-    Text1,
-    Label3
-};
+// The keys of the skin layout file that place controls; which controls each one places is the window's business.
+enum class LayoutKey { Rgb, Hls, Cmyk, Cmy, Long, Hex, Ycbcr, Preview, Text, Quit };
 
 enum class PlacementProperty { Left, Top, Width, Height };
 
@@ -31,7 +19,7 @@ struct LayoutScale {
 };
 
 struct PlacementAssignment {
-    LayoutControl control;
+    LayoutKey key;
     PlacementProperty property;
     float twips;
 
@@ -40,7 +28,7 @@ struct PlacementAssignment {
 
 // `colour` is a colour value 0x00BBGGRR.
 struct ForeColorAssignment {
-    LayoutControl control;
+    LayoutKey key;
     std::int32_t colour;
 
     bool operator==(const ForeColorAssignment&) const = default;
@@ -87,7 +75,7 @@ void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<Layout
 // The keys the reader knows, in the order of its table.
 std::vector<std::string_view> LayoutKeys();
 
-// All assignments of the whole file, in file order; a later one overrides an earlier one for the same property.
+// All assignments of the whole file, in file order; a later one overrides an earlier one for the same key and property.
 std::vector<LayoutAssignment> ReadLayoutFile(std::string_view bytes, LayoutScale scale);
 
 }  // namespace pixlin

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/run_error.h"
+#include "colour/run_error.h"
 #include "window/twips.h"
 
 namespace pixlin {
@@ -21,12 +21,12 @@ SIZE BitmapSize(HBITMAP bitmap) noexcept {
     return {description.bmWidth, std::abs(description.bmHeight)};
 }
 
-PictureBox::PictureBox(TwipsRect place, const LayoutScale& scale, Bitmap picture)
+PictureBox::PictureBox(TwipsRect place, const LayoutScale& scale, SharedBitmap picture)
     : scale_(scale), place_(place), backColor_(GetSysColor(COLOR_BTNFACE)) {
     SetPicture(std::move(picture));
 }
 
-void PictureBox::SetPicture(Bitmap picture) {
+void PictureBox::SetPicture(SharedBitmap picture) {
     picture_ = std::move(picture);
     FitToPicture();
     RedrawImage();
@@ -53,10 +53,11 @@ int32_t PictureBox::BorderPixels() const noexcept {
 
 // The frame is part of the box: a framed box is two pixels wider and taller than its picture.
 void PictureBox::FitToPicture() {
-    if (!autoSize_ || !picture_) {
+    const HBITMAP picture = PictureHandle();
+    if (!autoSize_ || picture == nullptr) {
         return;
     }
-    const SIZE size = BitmapSize(picture_.get());
+    const SIZE size = BitmapSize(picture);
     const int64_t frame = 2 * BorderPixels();
     place_.width = static_cast<float>(static_cast<double>(size.cx + frame) * scale_.twipsPerPixelX);
     place_.height = static_cast<float>(static_cast<double>(size.cy + frame) * scale_.twipsPerPixelY);
@@ -69,10 +70,12 @@ void PictureBox::RedrawImage() {
     const int32_t width = std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX) - frame);
     const int32_t height = std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY) - frame);
 
+    // The old image goes before the new one comes, so that two never take memory at once.
     selectedImage_.reset();
+    image_.reset();
     const WindowDc screen(nullptr);
     if (!imageDc_.get()) {
-        imageDc_ = MemoryDc(screen.get());
+        imageDc_ = MemoryDc(CreateCompatibleDC(screen.get()));
     }
     image_ = Bitmap(CreateCompatibleBitmap(screen.get(), width, height));
     selectedImage_.emplace(imageDc_.get(), image_.get());
@@ -80,9 +83,9 @@ void PictureBox::RedrawImage() {
     const Brush background(CreateSolidBrush(backColor_));
     const RECT all{0, 0, width, height};
     FillRect(imageDc_.get(), &all, background.get());
-    if (picture_) {
-        const MemoryDc source(imageDc_.get());
-        const SelectedObject selected(source.get(), picture_.get());
+    if (const HBITMAP picture = PictureHandle()) {
+        const MemoryDc source(CreateCompatibleDC(imageDc_.get()));
+        const SelectedObject selected(source.get(), picture);
         BitBlt(imageDc_.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
     }
 }

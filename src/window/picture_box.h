@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "window/form1_design.h"
@@ -13,18 +14,21 @@ namespace pixlin {
 inline constexpr int32_t kBorderStyleNone = 0;
 inline constexpr int32_t kBorderStyleFixedSingle = 1;
 
+// A loaded picture is never drawn into: whoever shows it shares it instead of keeping a copy.
+using SharedBitmap = std::shared_ptr<const Bitmap>;
+
 // A windowless picture box drawn on its form. It holds a picture and keeps an image of it in a memory device
 // context of its own; with its persistent image switched on, that image is its device context, readable although
 // the box is not shown. Auto-size makes the box take its picture's size plus its border. At design time it is
 // visible, framed, and neither persistent nor auto-sized.
 class PictureBox {
 public:
-    PictureBox(TwipsRect place, const LayoutScale& scale, Bitmap picture);
+    PictureBox(TwipsRect place, const LayoutScale& scale, SharedBitmap picture);
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
 
-    void SetPicture(Bitmap picture);
-    HBITMAP Picture() const noexcept { return picture_.get(); }
+    void SetPicture(SharedBitmap picture);
+    const SharedBitmap& Picture() const noexcept { return picture_; }
 
     // The device context of the persistent image; null while the box keeps none.
     HDC hDC() const noexcept { return autoRedraw_ ? imageDc_.get() : nullptr; }
@@ -49,13 +53,14 @@ public:
     void Paint(HDC dc) const;
 
 private:
+    HBITMAP PictureHandle() const noexcept { return picture_ ? picture_->get() : nullptr; }
     int32_t BorderPixels() const noexcept;
     void FitToPicture();
     void RedrawImage();
 
     LayoutScale scale_;
     TwipsRect place_;
-    Bitmap picture_;
+    SharedBitmap picture_;
     COLORREF backColor_;
     bool visible_ = true;
     int32_t borderStyle_ = kBorderStyleFixedSingle;

@@ -1,7 +1,10 @@
 #include "readout_texts.h"
 
 #include <charconv>
+#include <cstring>
 #include <initializer_list>
+#include <stdexcept>
+#include <system_error>
 
 #include "../colour/html.h"
 
@@ -11,17 +14,24 @@ namespace {
 // Room for four 32-bit numbers with signs and separators, the longest text a readout or the caption makes.
 constexpr std::size_t kTextCapacity = 64;
 
+// Texts are built in place, without the heap. Every append checks its room: a text that would not fit is an error,
+// never a write past the buffer.
 class TextBuilder {
 public:
     TextBuilder& Append(std::string_view text) {
-        for (const char c : text) {
-            buffer_[length_++] = c;
+        if (text.size() > kTextCapacity - length_) {
+            throw std::length_error("readout text too long");
         }
+        std::memcpy(buffer_ + length_, text.data(), text.size());
+        length_ += text.size();
         return *this;
     }
 
     TextBuilder& Append(int32_t number) {
         const auto result = std::to_chars(buffer_ + length_, buffer_ + kTextCapacity, number);
+        if (result.ec != std::errc()) {
+            throw std::length_error("readout text too long");
+        }
         length_ = static_cast<std::size_t>(result.ptr - buffer_);
         return *this;
     }

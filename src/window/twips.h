@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "../app/run_error.h"
 #include "../colour/rounding.h"
+#include "../colour/run_error.h"
 
 namespace pixlin {
 

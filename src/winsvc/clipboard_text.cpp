@@ -12,43 +12,49 @@ namespace {
 constexpr DWORD kRetryPauseMs = 25;
 constexpr int kOpenAttempts = 11;  // ten pauses: about a quarter of a second in all
 
-OpenClipboardScope OpenClipboardWithRetry(HWND owner) {
-    for (int attempt = 1;; ++attempt) {
-        OpenClipboardScope clipboard(owner);
-        if (clipboard.IsOpen() || attempt == kOpenAttempts) {
-            return clipboard;
-        }
-        Sleep(kRetryPauseMs);
+// The text and its terminating NUL in a movable block, ready to be handed to the clipboard. Wine hands other
+// programs the whole block but its last byte, so the block holds exactly that and nothing more.
+GlobalMemory TextBlock(const std::wstring& text) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!block) {
+        return block;
     }
+    void* data = GlobalLock(block.get());
+    if (data == nullptr) {
+        return GlobalMemory();
+    }
+    std::memcpy(data, text.c_str(), bytes);
+    GlobalUnlock(block.get());
+    return block;
+}
+
+// The clipboard must be open: the only way to own it, and so to write it, is to empty it.
+bool ReplaceContents(GlobalMemory& block) {
+    if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, block.get()) == nullptr) {
+        return false;
+    }
+    block.release();
+    return true;
 }
 
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, std::string_view utf8) {
-    const std::wstring text = Widen(utf8);
-    // Wine hands other programs the whole block but its last byte, so the block holds exactly the
-    // text and its terminating NUL.
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    GlobalMemory block(GMEM_MOVEABLE, bytes);
+    GlobalMemory block = TextBlock(Widen(utf8));
     if (!block) {
         return false;
     }
-    void* data = GlobalLock(block.get());
-    if (data == nullptr) {
-        return false;
+    for (int attempt = 1;; ++attempt) {
+        const ClipboardScope clipboard(owner);
+        if (clipboard) {
+            return ReplaceContents(block);
+        }
+        if (attempt == kOpenAttempts) {
+            return false;
+        }
+        Sleep(kRetryPauseMs);
     }
-    std::memcpy(data, text.c_str(), bytes);
-    GlobalUnlock(block.get());
-
-    const OpenClipboardScope clipboard = OpenClipboardWithRetry(owner);
-    if (!clipboard.IsOpen() || !EmptyClipboard()) {
-        return false;
-    }
-    if (SetClipboardData(CF_UNICODETEXT, block.get()) == nullptr) {
-        return false;
-    }
-    block.release();
-    return true;
 }
 
 }  // namespace pixlin

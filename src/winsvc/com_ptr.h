@@ -13,14 +13,14 @@ public:
     ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
         if (this != &other) {
-            Reset();
+            reset();
             pointer_ = std::exchange(other.pointer_, nullptr);
         }
         return *this;
     }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() { Reset(); }
+    ~ComPtr() { reset(); }
 
     Interface* get() const noexcept { return pointer_; }
     Interface* operator->() const noexcept { return pointer_; }
@@ -28,11 +28,11 @@ public:
 
     // For the out-parameter of a creating call; drops what was held before.
     Interface** Receive() noexcept {
-        Reset();
+        reset();
         return &pointer_;
     }
 
-    void Reset() noexcept {
+    void reset() noexcept {
         if (pointer_ != nullptr) {
             std::exchange(pointer_, nullptr)->Release();
         }

@@ -29,7 +29,7 @@ std::string ReadToEnd(HANDLE file) {
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
+    if (!file) {
         return std::nullopt;
     }
     return ReadToEnd(file.get());

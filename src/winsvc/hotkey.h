@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace pixlin {
 
-class Timer;
-
-// Registers a global hot key for the window and subclasses it, so that the hot key
-// switches the sampling timer off and on. One window per process.
-void InstallHotkey(HWND window, UINT modifiers, UINT virtualKey, Timer& samplingTimer);
+// Registers a global hot key for the window and subclasses it, so that each press of the hot key runs the action.
+// One window per process. The action runs inside the window procedure and must not throw.
+void InstallHotkey(HWND window, UINT modifiers, UINT virtualKey, std::function<void()> onHotkey);
 
 LRESULT CALLBACK HotkeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

@@ -66,12 +66,12 @@ bool ScreenCapture::Reserve(int32_t width, int32_t height) {
         return true;
     }
     if (!dc_.get()) {
-        dc_ = MemoryDc(nullptr);
+        dc_ = MemoryDc(CreateCompatibleDC(nullptr));
     }
     void* bits = nullptr;
     Bitmap bitmap = CreateTopDownBitmap(static_cast<UINT>(width), static_cast<UINT>(height), &bits);
     if (!bitmap || dc_.get() == nullptr) {
-        bitmap_.Reset();
+        bitmap_.reset();
         bits_ = nullptr;
         width_ = 0;
         height_ = 0;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/run_error.h"
+#include "colour/run_error.h"
 #include "window/twips.h"
 
 namespace pixlin {
@@ -13,7 +13,7 @@ LayoutScale ScaleAt(int dpi) {
 }
 
 TEST(Form1Design, ControlsInPixelsAtCommonResolutions) {
-    const auto label = [](Form1Label which) { return kLabelDesign[static_cast<std::size_t>(which)].place; };
+    const auto label = [](Form1Control which) { return kLabelDesign[static_cast<std::size_t>(which)].place; };
     const struct {
         const char* control;
         TwipsRect place;
@@ -23,10 +23,10 @@ TEST(Form1Design, ControlsInPixelsAtCommonResolutions) {
         {"Text1", kText1Design, 96, {108, 336, 250, 358}},
         {"Text1", kText1Design, 144, {162, 504, 375, 537}},
         // 10 twips a pixel at 144 dpi: 193.5, 409.5, 145.5 and 28.5 pixels round half to even.
-        {"lbl_HLS", label(Form1Label::lbl_HLS), 96, {129, 273, 226, 292}},
-        {"lbl_HLS", label(Form1Label::lbl_HLS), 144, {194, 410, 340, 438}},
-        {"Label3", label(Form1Label::Label3), 96, {42, 36, 76, 70}},
-        {"Label3", label(Form1Label::Label3), 144, {63, 54, 114, 105}},
+        {"lbl_HLS", label(Form1Control::lbl_HLS), 96, {129, 273, 226, 292}},
+        {"lbl_HLS", label(Form1Control::lbl_HLS), 144, {194, 410, 340, 438}},
+        {"Label3", label(Form1Control::Label3), 96, {42, 36, 76, 70}},
+        {"Label3", label(Form1Control::Label3), 144, {63, 54, 114, 105}},
         {"Shape1", kShape1Design, 96, {186, 171, 247, 256}},
         {"Shape1", kShape1Design, 144, {279, 256, 371, 384}},
         {"Picture1", kPicture1Design, 120, {322, 22, 340, 47}},

@@ -11,11 +11,11 @@
 namespace pixlin {
 
 void PrintTo(const PlacementAssignment& a, std::ostream* os) {
-    *os << "Place(" << static_cast<int>(a.control) << ", " << static_cast<int>(a.property) << ", " << a.twips << ")";
+    *os << "Place(" << static_cast<int>(a.key) << ", " << static_cast<int>(a.property) << ", " << a.twips << ")";
 }
 
 void PrintTo(const ForeColorAssignment& a, std::ostream* os) {
-    *os << "ForeColor(" << static_cast<int>(a.control) << ", " << a.colour << ")";
+    *os << "ForeColor(" << static_cast<int>(a.key) << ", " << a.colour << ")";
 }
 
 void PrintTo(const TranslucencyAssignment& a, std::ostream* os) {
@@ -33,17 +33,17 @@ void PrintTo(const LoupeFactorAssignment& a, std::ostream* os) {
 namespace {
 
 using Assignments = std::vector<LayoutAssignment>;
-using C = LayoutControl;
+using K = LayoutKey;
 using P = PlacementProperty;
 
 constexpr LayoutScale kScale15{15.0f, 15.0f};
 
-LayoutAssignment Place(C control, P property, float twips) {
-    return PlacementAssignment{control, property, twips};
+LayoutAssignment Place(K key, P property, float twips) {
+    return PlacementAssignment{key, property, twips};
 }
 
-LayoutAssignment Colour(C control, std::int32_t colour) {
-    return ForeColorAssignment{control, colour};
+LayoutAssignment Colour(K key, std::int32_t colour) {
+    return ForeColorAssignment{key, colour};
 }
 
 LayoutAssignment Alpha(std::int16_t alpha) {
@@ -63,9 +63,9 @@ Assignments LoupeBox(float left, float top, float width, float height) {
             LoupePlace(P::Height, height)};
 }
 
-Assignments Rect(C control, float left, float top, float width, float height) {
-    return {Place(control, P::Left, left), Place(control, P::Top, top), Place(control, P::Width, width),
-            Place(control, P::Height, height)};
+Assignments Rect(K key, float left, float top, float width, float height) {
+    return {Place(key, P::Left, left), Place(key, P::Top, top), Place(key, P::Width, width),
+            Place(key, P::Height, height)};
 }
 
 Assignments Concat(Assignments first, const Assignments& second) {
@@ -90,19 +90,19 @@ void ExpectLines(const std::vector<LineCase>& cases) {
     }
 }
 
-TEST(ReadLayoutLine, EachKeyPlacesItsControls) {
+TEST(ReadLayoutLine, EachKeyReadsItsPlaceAndColour) {
     ExpectLines({
-        {"rgb=12,30,120,16,0", Concat(Rect(C::lbl_RGB, 180, 450, 1800, 240), {Colour(C::lbl_RGB, 0)})},
-        {"hls=1,2,3,4,5", Concat(Rect(C::lbl_HLS, 15, 30, 45, 60), {Colour(C::lbl_HLS, 5)})},
-        {"cmyk=1,2,3,4,5", Concat(Rect(C::lbl_CMYK, 15, 30, 45, 60), {Colour(C::lbl_CMYK, 5)})},
-        {"cmy=1,2,3,4,5", Concat(Rect(C::lbl_CMY, 15, 30, 45, 60), {Colour(C::lbl_CMY, 5)})},
-        {"long=1,2,3,4,5", Concat(Rect(C::lbl_LONG, 15, 30, 45, 60), {Colour(C::lbl_LONG, 5)})},
-        {"hex=12,50,120,16,16711680", Concat(Rect(C::lbl_HEX, 180, 750, 1800, 240), {Colour(C::lbl_HEX, 16711680)})},
-        {"ycbcr=1,2,3,4,5", Concat(Rect(C::lbl_YCBCR, 15, 30, 45, 60), {Colour(C::lbl_YCBCR, 5)})},
-        {"text=12,70,150,18,65280", Concat(Rect(C::Text1, 180, 1050, 2250, 270), {Colour(C::Text1, 65280)})},
-        {"preview=140,10,40,40", Concat(Rect(C::Shape1, 2100, 150, 600, 600), Rect(C::lbl_Shape, 2100, 150, 600, 600))},
-        {"preview=5,5,30,30,255", Concat(Rect(C::Shape1, 75, 75, 450, 450), Rect(C::lbl_Shape, 75, 75, 450, 450))},
-        {"quit=180,2,12,12,255", Rect(C::Label3, 2700, 30, 180, 180)},
+        {"rgb=12,30,120,16,0", Concat(Rect(K::Rgb, 180, 450, 1800, 240), {Colour(K::Rgb, 0)})},
+        {"hls=1,2,3,4,5", Concat(Rect(K::Hls, 15, 30, 45, 60), {Colour(K::Hls, 5)})},
+        {"cmyk=1,2,3,4,5", Concat(Rect(K::Cmyk, 15, 30, 45, 60), {Colour(K::Cmyk, 5)})},
+        {"cmy=1,2,3,4,5", Concat(Rect(K::Cmy, 15, 30, 45, 60), {Colour(K::Cmy, 5)})},
+        {"long=1,2,3,4,5", Concat(Rect(K::Long, 15, 30, 45, 60), {Colour(K::Long, 5)})},
+        {"hex=12,50,120,16,16711680", Concat(Rect(K::Hex, 180, 750, 1800, 240), {Colour(K::Hex, 16711680)})},
+        {"ycbcr=1,2,3,4,5", Concat(Rect(K::Ycbcr, 15, 30, 45, 60), {Colour(K::Ycbcr, 5)})},
+        {"text=12,70,150,18,65280", Concat(Rect(K::Text, 180, 1050, 2250, 270), {Colour(K::Text, 65280)})},
+        {"preview=140,10,40,40", Rect(K::Preview, 2100, 150, 600, 600)},
+        {"preview=5,5,30,30,255", Rect(K::Preview, 75, 75, 450, 450)},
+        {"quit=180,2,12,12,255", Rect(K::Quit, 2700, 30, 180, 180)},
     });
 }
 
@@ -121,32 +121,31 @@ TEST(ReadLayoutLine, KeyMustMatchExactly) {
 
 TEST(ReadLayoutLine, OnlyValuesPresentAreAssigned) {
     ExpectLines({
-        {"rgb=10,20", {Place(C::lbl_RGB, P::Left, 150), Place(C::lbl_RGB, P::Top, 300)}},
+        {"rgb=10,20", {Place(K::Rgb, P::Left, 150), Place(K::Rgb, P::Top, 300)}},
         {"rgb=", {}},
-        {"rgb=,", {Place(C::lbl_RGB, P::Left, 0), Place(C::lbl_RGB, P::Top, 0)}},
-        {"rgb= ", {Place(C::lbl_RGB, P::Left, 0)}},
-        {"rgb=,,,,", Concat(Rect(C::lbl_RGB, 0, 0, 0, 0), {Colour(C::lbl_RGB, 0)})},
-        {"rgb=x,1,y", {Place(C::lbl_RGB, P::Left, 0), Place(C::lbl_RGB, P::Top, 15), Place(C::lbl_RGB, P::Width, 0)}},
-        {"rgb=1,2,3,4,5,6,7", Concat(Rect(C::lbl_RGB, 15, 30, 45, 60), {Colour(C::lbl_RGB, 5)})},
-        {"rgb=1,2,3,4,5=9", Concat(Rect(C::lbl_RGB, 15, 30, 45, 60), {Colour(C::lbl_RGB, 5)})},
+        {"rgb=,", {Place(K::Rgb, P::Left, 0), Place(K::Rgb, P::Top, 0)}},
+        {"rgb= ", {Place(K::Rgb, P::Left, 0)}},
+        {"rgb=,,,,", Concat(Rect(K::Rgb, 0, 0, 0, 0), {Colour(K::Rgb, 0)})},
+        {"rgb=x,1,y", {Place(K::Rgb, P::Left, 0), Place(K::Rgb, P::Top, 15), Place(K::Rgb, P::Width, 0)}},
+        {"rgb=1,2,3,4,5,6,7", Concat(Rect(K::Rgb, 15, 30, 45, 60), {Colour(K::Rgb, 5)})},
+        {"rgb=1,2,3,4,5=9", Concat(Rect(K::Rgb, 15, 30, 45, 60), {Colour(K::Rgb, 5)})},
         {"rgb==1,2", {}},
-        {"rgb=1 0,2 0,100,16,0", Concat(Rect(C::lbl_RGB, 150, 300, 1500, 240), {Colour(C::lbl_RGB, 0)})},
-        {"rgb=12px,20,100,16,0", Concat(Rect(C::lbl_RGB, 180, 300, 1500, 240), {Colour(C::lbl_RGB, 0)})},
-        {"rgb=0.5,-0.2,1.1,2", Rect(C::lbl_RGB, 7.5f, -3.0f, 16.5f, 30)},
+        {"rgb=1 0,2 0,100,16,0", Concat(Rect(K::Rgb, 150, 300, 1500, 240), {Colour(K::Rgb, 0)})},
+        {"rgb=12px,20,100,16,0", Concat(Rect(K::Rgb, 180, 300, 1500, 240), {Colour(K::Rgb, 0)})},
+        {"rgb=0.5,-0.2,1.1,2", Rect(K::Rgb, 7.5f, -3.0f, 16.5f, 30)},
     });
 }
 
 TEST(ReadLayoutLine, EachAssignmentStandsAlone) {
     ExpectLines({
         // Negative sizes are refused; negative positions are fine.
-        {"rgb=-5,-6,-1,-2,0", {Place(C::lbl_RGB, P::Left, -75), Place(C::lbl_RGB, P::Top, -90), Colour(C::lbl_RGB, 0)}},
-        {"quit=1,2,-0,-3",
-         {Place(C::Label3, P::Left, 15), Place(C::Label3, P::Top, 30), Place(C::Label3, P::Width, 0)}},
+        {"rgb=-5,-6,-1,-2,0", {Place(K::Rgb, P::Left, -75), Place(K::Rgb, P::Top, -90), Colour(K::Rgb, 0)}},
+        {"quit=1,2,-0,-3", {Place(K::Quit, P::Left, 15), Place(K::Quit, P::Top, 30), Place(K::Quit, P::Width, 0)}},
         // Twips too large for a single-precision number.
-        {"rgb=1e38,1e37,3e37,1e300,7", {Place(C::lbl_RGB, P::Top, 1.5e38f), Colour(C::lbl_RGB, 7)}},
+        {"rgb=1e38,1e37,3e37,1e300,7", {Place(K::Rgb, P::Top, 1.5e38f), Colour(K::Rgb, 7)}},
         // A number too large to read at all.
-        {"rgb=1e999,2,-1e999,4", {Place(C::lbl_RGB, P::Top, 30), Place(C::lbl_RGB, P::Height, 60)}},
-        {"preview=1e999,1", {Place(C::Shape1, P::Top, 15), Place(C::lbl_Shape, P::Top, 15)}},
+        {"rgb=1e999,2,-1e999,4", {Place(K::Rgb, P::Top, 30), Place(K::Rgb, P::Height, 60)}},
+        {"preview=1e999,1", {Place(K::Preview, P::Top, 15)}},
     });
 }
 
@@ -174,16 +173,16 @@ TEST(ReadLayoutLine, ColourIsRoundedHalfToEvenAndMustBeAnRgbValue) {
     };
     for (const auto& [value, expected] : cases) {
         const Assignments assignments = ReadLine("rgb=1,2,3,4," + std::string(value));
-        Assignments want = Rect(C::lbl_RGB, 15, 30, 45, 60);
+        Assignments want = Rect(K::Rgb, 15, 30, 45, 60);
         if (expected) {
-            want.push_back(Colour(C::lbl_RGB, *expected));
+            want.push_back(Colour(K::Rgb, *expected));
         }
         EXPECT_EQ(assignments, want) << value;
     }
 }
 
 TEST(ReadLayoutLine, UsesEachAxisFactor) {
-    EXPECT_EQ(ReadLine("text=1,1,2,2", LayoutScale{12.0f, 20.0f}), Rect(C::Text1, 12, 20, 24, 40));
+    EXPECT_EQ(ReadLine("text=1,1,2,2", LayoutScale{12.0f, 20.0f}), Rect(K::Text, 12, 20, 24, 40));
 }
 
 TEST(ReadLayoutLine, TranslucencyTakesTheWholeValueTextBetweenZeroAndHundred) {
@@ -235,15 +234,15 @@ TEST(ReadLayoutFile, AppliesLinesInFileOrder) {
         {"", {}},
         {"\r\n\r\n\r", {}},
         {"quit=1,2\r\ntrans=50\rquit=3",
-         {Place(C::Label3, P::Left, 15), Place(C::Label3, P::Top, 30), Alpha(50), Place(C::Label3, P::Left, 45)}},
+         {Place(K::Quit, P::Left, 15), Place(K::Quit, P::Top, 30), Alpha(50), Place(K::Quit, P::Left, 45)}},
         // Lone line feeds do not end lines: the rest of the file belongs to the first line's last value.
-        {"quit=1\nhls=5,6,7,8,0\n", {Place(C::Label3, P::Left, 15)}},
-        {"rgb=1,2,3,4,0\nhls=5,6,7,8,0\n", Concat(Rect(C::lbl_RGB, 15, 30, 45, 60), {Colour(C::lbl_RGB, 0)})},
+        {"quit=1\nhls=5,6,7,8,0\n", {Place(K::Quit, P::Left, 15)}},
+        {"rgb=1,2,3,4,0\nhls=5,6,7,8,0\n", Concat(Rect(K::Rgb, 15, 30, 45, 60), {Colour(K::Rgb, 0)})},
         {"\xEF\xBB\xBFquit=1\r\ntrans=20\r\n", {Alpha(20)}},
         {"zoom=1,2,3,4,16\r\nzoom=5,6\r\n",
          Concat(LoupeBox(15, 30, 45, 60), {Factor(16), LoupePlace(P::Left, 75), LoupePlace(P::Top, 90)})},
         {std::string_view("quit=1\0,2\r\ntrans=20", 19),
-         {Place(C::Label3, P::Left, 15), Place(C::Label3, P::Top, 30), Alpha(20)}},
+         {Place(K::Quit, P::Left, 15), Place(K::Quit, P::Top, 30), Alpha(20)}},
     };
     for (const auto& [bytes, expected] : cases) {
         EXPECT_EQ(ReadLayoutFile(bytes, kScale15), expected) << testing::PrintToString(std::string(bytes));

@@ -114,7 +114,7 @@ protected:
             for (int x = client.left + 2; x < client.right; x += 4) {
                 bool covered = PtInRect(&nameBox, POINT{x, y}) != FALSE;
                 for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-                    covered = covered || form.Label(static_cast<Form1Label>(i)).pixels.Contains(x, y);
+                    covered = covered || form.Label(static_cast<Form1Control>(i)).pixels.Contains(x, y);
                 }
                 if (!covered) {
                     return {x, y};
@@ -140,13 +140,13 @@ TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
         SetCursorPos(x++, 400);
         form->Timer1_Timer();
         const struct {
-            Form1Label label;
+            Form1Control label;
             const std::string& text;
         } readouts[] = {
-            {Form1Label::lbl_RGB, colour.rgb},        {Form1Label::lbl_HEX, colour.hex},
-            {Form1Label::lbl_LONG, colour.longValue}, {Form1Label::lbl_HLS, colour.hls},
-            {Form1Label::lbl_CMY, colour.cmy},        {Form1Label::lbl_CMYK, colour.cmyk},
-            {Form1Label::lbl_YCBCR, colour.ycbcr},
+            {Form1Control::lbl_RGB, colour.rgb},        {Form1Control::lbl_HEX, colour.hex},
+            {Form1Control::lbl_LONG, colour.longValue}, {Form1Control::lbl_HLS, colour.hls},
+            {Form1Control::lbl_CMY, colour.cmy},        {Form1Control::lbl_CMYK, colour.cmyk},
+            {Form1Control::lbl_YCBCR, colour.ycbcr},
         };
         for (const auto& row : readouts) {
             PutPictureAndPrivateData(clipboardUser_.get());
@@ -168,7 +168,7 @@ TEST_F(Form1Clicks, EachReadoutClickCopiesExactlyItsCaptionAndClicks) {
 TEST_F(Form1Clicks, BeforeTheFirstTickAClickCopiesTheEmptyCaption) {
     const auto form = MakeForm();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT centre = Centre(form->Label(Form1Label::lbl_HEX).pixels);
+    const POINT centre = Centre(form->Label(Form1Control::lbl_HEX).pixels);
     Click(form->hwnd(), centre, centre);
     const ClipboardContents contents = ReadClipboard();
     EXPECT_EQ(contents.unicode, L"");
@@ -181,8 +181,8 @@ TEST_F(Form1Clicks, ReleasedOverAnotherLabelOrBesideIsNoClick) {
     SetCursorPos(301, 400);
     form->Timer1_Timer();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
-    Click(form->hwnd(), rgb, Centre(form->Label(Form1Label::lbl_HEX).pixels));
+    const POINT rgb = Centre(form->Label(Form1Control::lbl_RGB).pixels);
+    Click(form->hwnd(), rgb, Centre(form->Label(Form1Control::lbl_HEX).pixels));
     Click(form->hwnd(), rgb, FreePoint(*form));
     EXPECT_EQ(ReadClipboard().formats.count(CF_UNICODETEXT), 0u);
     EXPECT_TRUE(played_.empty());
@@ -193,7 +193,7 @@ TEST_F(Form1Clicks, AHeldClipboardStaysAsItWasAndThePickerRunsOn) {
     SetCursorPos(302, 400);
     form->Timer1_Timer();
     PutPictureAndPrivateData(clipboardUser_.get());
-    const POINT rgb = Centre(form->Label(Form1Label::lbl_RGB).pixels);
+    const POINT rgb = Centre(form->Label(Form1Control::lbl_RGB).pixels);
     {
         const ClipboardHolder holder;
         Click(form->hwnd(), rgb, rgb);
@@ -230,7 +230,7 @@ TEST_F(Form1Clicks, AnyButtonDragsFromTheFreeSurfaceButNotFromALabelOrTheNameBox
 
     sent_.clear();
     for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-        const POINT centre = Centre(form->Label(static_cast<Form1Label>(i)).pixels);
+        const POINT centre = Centre(form->Label(static_cast<Form1Control>(i)).pixels);
         for (const UINT press : presses) {
             SendMessageW(window, press, 0, At(centre));
             // Released beside the label, so that no click follows.
@@ -250,7 +250,7 @@ TEST_F(Form1Clicks, TheSwatchShowsTheAboutMessage) {
     const auto form = MakeForm();
     PutPictureAndPrivateData(clipboardUser_.get());
     MessageBoxAnswerer answerer(Widen(kAboutTitle));
-    const POINT swatch = Centre(form->Label(Form1Label::lbl_Shape).pixels);
+    const POINT swatch = Centre(form->Label(Form1Control::lbl_Shape).pixels);
     Click(form->hwnd(), swatch, swatch);
     const std::optional<std::wstring>& text = answerer.Message();
     ASSERT_TRUE(text.has_value()) << "no message box titled " << kAboutTitle;

@@ -40,22 +40,22 @@ bool operator==(const TwipsRect& a, const TwipsRect& b) {
 TEST_F(Form1LayoutTest, LinesPlaceAndColourTheReadouts) {
     const struct {
         const char* layout;
-        Form1Label label;
+        Form1Control label;
         TwipsRect place;
         PixelRect pixels;
         COLORREF foreColor;
     } rows[] = {
-        {"", Form1Label::lbl_HLS, {1935, 4095, 1455, 285}, {129, 273, 226, 292}, 0},
-        {"rgb=10,20", Form1Label::lbl_RGB, {150, 300, 1455, 285}, {10, 20, 107, 39}, 0},
-        {"hex=12,50,120,16,16711680", Form1Label::lbl_HEX, {180, 750, 1800, 240}, {12, 50, 132, 66}, 16711680},
-        {"ycbcr=1.5,2.5,3,4,255.5", Form1Label::lbl_YCBCR, {22.5f, 37.5f, 45, 60}, {2, 2, 5, 6}, 256},
-        {"quit=271,11,19,19,255", Form1Label::Label3, {4065, 165, 285, 285}, {271, 11, 290, 30}, 0},
+        {"", Form1Control::lbl_HLS, {1935, 4095, 1455, 285}, {129, 273, 226, 292}, 0},
+        {"rgb=10,20", Form1Control::lbl_RGB, {150, 300, 1455, 285}, {10, 20, 107, 39}, 0},
+        {"hex=12,50,120,16,16711680", Form1Control::lbl_HEX, {180, 750, 1800, 240}, {12, 50, 132, 66}, 16711680},
+        {"ycbcr=1.5,2.5,3,4,255.5", Form1Control::lbl_YCBCR, {22.5f, 37.5f, 45, 60}, {2, 2, 5, 6}, 256},
+        {"quit=271,11,19,19,255", Form1Control::Label3, {4065, 165, 285, 285}, {271, 11, 290, 30}, 0},
         // Later lines override earlier ones property by property; a lone CR ends a line.
-        {"rgb=1,2,3,4,255\rrgb=10,20", Form1Label::lbl_RGB, {150, 300, 45, 60}, {10, 20, 13, 24}, 255},
+        {"rgb=1,2,3,4,255\rrgb=10,20", Form1Control::lbl_RGB, {150, 300, 45, 60}, {10, 20, 13, 24}, 255},
         // A value the control refuses skips that assignment only.
-        {"rgb=1e30,20,30,40,255", Form1Label::lbl_RGB, {1260, 300, 450, 600}, {84, 20, 114, 60}, 255},
-        {"cmy=10,20,-5,16", Form1Label::lbl_CMY, {150, 300, 1455, 240}, {10, 20, 107, 36}, 0},
-        {"RGB=10,20,30,40,0\r\nrgb =1,2", Form1Label::lbl_RGB, {1260, 3060, 1455, 285}, {84, 204, 181, 223}, 0},
+        {"rgb=1e30,20,30,40,255", Form1Control::lbl_RGB, {1260, 300, 450, 600}, {84, 20, 114, 60}, 255},
+        {"cmy=10,20,-5,16", Form1Control::lbl_CMY, {150, 300, 1455, 240}, {10, 20, 107, 36}, 0},
+        {"RGB=10,20,30,40,0\r\nrgb =1,2", Form1Control::lbl_RGB, {1260, 3060, 1455, 285}, {84, 204, 181, 223}, 0},
     };
     for (const auto& row : rows) {
         const auto form = StartWithLayout(row.layout);
@@ -75,9 +75,9 @@ TEST_F(Form1LayoutTest, PreviewPlacesTheSwatchAndItsClickAreaAlike) {
     const PixelRect pixels{5, 6, 35, 46};
     EXPECT_TRUE(form->Shape1().place == place);
     EXPECT_EQ(form->Shape1().pixels, pixels);
-    EXPECT_TRUE(form->Label(Form1Label::lbl_Shape).place == place);
-    EXPECT_EQ(form->Label(Form1Label::lbl_Shape).pixels, pixels);
-    EXPECT_EQ(form->Label(Form1Label::lbl_Shape).foreColor, 0u);
+    EXPECT_TRUE(form->Label(Form1Control::lbl_Shape).place == place);
+    EXPECT_EQ(form->Label(Form1Control::lbl_Shape).pixels, pixels);
+    EXPECT_EQ(form->Label(Form1Control::lbl_Shape).foreColor, 0u);
 }
 
 TEST_F(Form1LayoutTest, TextMovesTheNameBoxAndColoursItsText) {

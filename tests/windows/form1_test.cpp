@@ -126,14 +126,14 @@ protected:
 };
 
 void ExpectReadouts(const Form1& form, const ReferenceColour& row) {
-    EXPECT_EQ(form.Label(Form1Label::lbl_LONG).caption, row.longValue);
-    EXPECT_EQ(form.Label(Form1Label::lbl_RGB).caption, row.rgb);
-    EXPECT_EQ(form.Label(Form1Label::lbl_HEX).caption, row.hex);
+    EXPECT_EQ(form.Label(Form1Control::lbl_LONG).caption, row.longValue);
+    EXPECT_EQ(form.Label(Form1Control::lbl_RGB).caption, row.rgb);
+    EXPECT_EQ(form.Label(Form1Control::lbl_HEX).caption, row.hex);
     EXPECT_EQ(Caption(form.Text1()), row.name);
-    EXPECT_EQ(form.Label(Form1Label::lbl_YCBCR).caption, row.ycbcr);
-    EXPECT_EQ(form.Label(Form1Label::lbl_CMYK).caption, row.cmyk);
-    EXPECT_EQ(form.Label(Form1Label::lbl_CMY).caption, row.cmy);
-    EXPECT_EQ(form.Label(Form1Label::lbl_HLS).caption, row.hls);
+    EXPECT_EQ(form.Label(Form1Control::lbl_YCBCR).caption, row.ycbcr);
+    EXPECT_EQ(form.Label(Form1Control::lbl_CMYK).caption, row.cmyk);
+    EXPECT_EQ(form.Label(Form1Control::lbl_CMY).caption, row.cmy);
+    EXPECT_EQ(form.Label(Form1Control::lbl_HLS).caption, row.hls);
     EXPECT_EQ(form.Shape1().fillColor, std::optional<COLORREF>(row.colour));
     EXPECT_EQ(form.Picture1().BackColor(), row.colour);
 }
@@ -142,7 +142,7 @@ TEST_F(Form1Test, ShowsTheColourUnderThePointerInEveryReadout) {
     WriteSkin();
     const auto form = MakeForm();
     ASSERT_NE(form->hwnd(), nullptr);
-    for (const Form1Label label : {Form1Label::lbl_RGB, Form1Label::lbl_HLS, Form1Label::lbl_LONG}) {
+    for (const Form1Control label : {Form1Control::lbl_RGB, Form1Control::lbl_HLS, Form1Control::lbl_LONG}) {
         EXPECT_EQ(form->Label(label).caption, "") << "before the first tick";
     }
     ColourPatch patch(RECT{100, 500, 180, 560});
@@ -199,8 +199,8 @@ TEST_F(Form1Test, AnUnreadablePixelIsCopiedIntoPicture1AndReadThere) {
     SetCursorPos(120, 520);
     form->Timer1_Timer();
     ASSERT_EQ(readFrom.size(), 2u);
-    EXPECT_EQ(form->Label(Form1Label::lbl_RGB).caption, "255,128,0");
-    EXPECT_EQ(form->Label(Form1Label::lbl_HLS).caption, "90,50,100");
+    EXPECT_EQ(form->Label(Form1Control::lbl_RGB).caption, "255,128,0");
+    EXPECT_EQ(form->Label(Form1Control::lbl_HLS).caption, "90,50,100");
     EXPECT_EQ(form->Shape1().fillColor, std::optional<COLORREF>(RGB(255, 128, 0)));
 }
 
@@ -211,15 +211,15 @@ TEST_F(Form1Test, APixelUnreadableBothWaysShowsNoColour) {
         MakeForm([&readable](HDC dc, int x, int y) { return readable ? GetPixel(dc, x, y) : COLORREF{CLR_INVALID}; });
     SetCursorPos(200, 300);
     form->Timer1_Timer();
-    ASSERT_NE(form->Label(Form1Label::lbl_RGB).caption, "");
+    ASSERT_NE(form->Label(Form1Control::lbl_RGB).caption, "");
 
     readable = false;
     SetCursorPos(201, 300);
     form->Timer1_Timer();
     EXPECT_EQ(Caption(form->hwnd()), "X:201   Y:300");
-    for (const Form1Label label :
-         {Form1Label::lbl_LONG, Form1Label::lbl_RGB, Form1Label::lbl_HEX, Form1Label::lbl_YCBCR, Form1Label::lbl_CMYK,
-          Form1Label::lbl_CMY, Form1Label::lbl_HLS}) {
+    for (const Form1Control label :
+         {Form1Control::lbl_LONG, Form1Control::lbl_RGB, Form1Control::lbl_HEX, Form1Control::lbl_YCBCR,
+          Form1Control::lbl_CMYK, Form1Control::lbl_CMY, Form1Control::lbl_HLS}) {
         EXPECT_EQ(form->Label(label).caption, "") << static_cast<int>(label);
     }
     EXPECT_EQ(Caption(form->Text1()), "");
@@ -268,6 +268,24 @@ TEST_F(Form1Test, AMissingLayoutFileIsShownAndEndsTheProgram) {
     EXPECT_TRUE(DrainMessages());
 }
 
+// A skin author's editor may keep the layout file open for writing, or ready to replace it on save.
+TEST_F(Form1Test, ALayoutFileAnEditorHoldsOpenIsReadAsUsual) {
+    WriteSkin();
+    const HANDLE editor = CreateFileW((programDir_ + L"\\pixlin.dat0").c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(editor, INVALID_HANDLE_VALUE);
+    // Should the open fail, its error box is answered instead of waiting for a user.
+    MessageBoxAnswerer answerer(std::to_wstring(ERROR_SHARING_VIOLATION));
+    const auto form = MakeForm();
+    CloseHandle(editor);
+
+    ASSERT_NE(form->hwnd(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+    EXPECT_EQ(form->Label(Form1Control::lbl_RGB).pixels.left, 170) << "the layout was not applied";
+    EXPECT_TRUE(answerer.Wait().empty());
+}
+
 // Every way of closing runs the query-unload handler, which frees Ctrl+F12 for others, and ends the program.
 TEST_F(Form1Test, EveryCloseUnloadsAndEnds) {
     const struct {
@@ -278,7 +296,7 @@ TEST_F(Form1Test, EveryCloseUnloadsAndEnds) {
         {"Esc in the name box", [](Form1& form) { SendMessageW(form.Text1(), WM_KEYDOWN, VK_ESCAPE, 0); }},
         {"Label3",
          [](Form1& form) {
-             const PixelRect quit = form.Label(Form1Label::Label3).pixels;
+             const PixelRect quit = form.Label(Form1Control::Label3).pixels;
              const LPARAM centre = MAKELPARAM((quit.left + quit.right) / 2, (quit.top + quit.bottom) / 2);
              SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
              SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, centre);
@@ -307,7 +325,7 @@ TEST_F(Form1Test, OtherKeysAndClicksBesideTheQuitControlKeepTheWindow) {
     const auto form = MakeForm();
     SendMessageW(form->hwnd(), WM_KEYDOWN, 'A', 0);
     SendMessageW(form->Text1(), WM_KEYDOWN, VK_RETURN, 0);
-    const PixelRect quit = form->Label(Form1Label::Label3).pixels;
+    const PixelRect quit = form->Label(Form1Control::Label3).pixels;
     // Pressed on the quit control but released beside it: no click.
     SendMessageW(form->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(quit.left + 1, quit.top + 1));
     SendMessageW(form->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(quit.right + 5, quit.top + 1));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace pixlin {
@@ -83,12 +84,17 @@ protected:
     }
     void TearDown() override { RemoveHotkey(); }
 
+    // What the picker's hot key does: switch sampling off and on.
+    std::function<void()> ToggleTimer() {
+        return [this] { timer_.SetEnabled(!timer_.Enabled()); };
+    }
+
     OwnWindow window_;
     Timer timer_{window_.get(), 1};
 };
 
 TEST_F(Hotkey, OurHotKeyMessageSwitchesTheTimerAndIsConsumed) {
-    InstallHotkey(window_.get(), kControl, kF12, timer_);
+    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
     const ATOM atom = GlobalFindAtomW(L"MyHotKey");
     ASSERT_NE(atom, 0);
     EXPECT_EQ(CurrentProc(window_.get()), &HotkeyWindowProc);
@@ -101,7 +107,7 @@ TEST_F(Hotkey, OurHotKeyMessageSwitchesTheTimerAndIsConsumed) {
 }
 
 TEST_F(Hotkey, EverythingElseReachesTheWindowsOwnProcedureWithItsResult) {
-    InstallHotkey(window_.get(), kControl, kF12, timer_);
+    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
     const ATOM atom = GlobalFindAtomW(L"MyHotKey");
 
     const Seen rows[] = {
@@ -126,7 +132,7 @@ TEST_F(Hotkey, RemovalRestoresTheProcedureAndFreesKeyAndAtom) {
     ASSERT_TRUE(CtrlF12IsFree());
     ASSERT_EQ(GlobalFindAtomW(L"MyHotKey"), 0) << "a copy killed earlier in this session left its atom behind";
 
-    InstallHotkey(window_.get(), kControl, kF12, timer_);
+    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
     EXPECT_FALSE(CtrlF12IsFree());
 
     RemoveHotkey();
@@ -145,7 +151,7 @@ TEST_F(Hotkey, RemovalWhenNotInstalledChangesNothing) {
     EXPECT_EQ(CurrentProc(window_.get()), own);
     EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), othersAtom);
 
-    InstallHotkey(window_.get(), kControl, kF12, timer_);
+    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
     RemoveHotkey();
     RemoveHotkey();
     EXPECT_EQ(CurrentProc(window_.get()), own);
@@ -157,7 +163,7 @@ TEST_F(Hotkey, TakenHotKeyStillSubclassesTheWindow) {
     const TestWindow firstCopy;
     ASSERT_TRUE(RegisterHotKey(firstCopy.get(), 1, kControl, kF12));
 
-    InstallHotkey(window_.get(), kControl, kF12, timer_);
+    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
     EXPECT_EQ(CurrentProc(window_.get()), &HotkeyWindowProc);
     EXPECT_EQ(SendMessageW(window_.get(), WM_APP, 0, 0), kOwnResult + WM_APP);
 

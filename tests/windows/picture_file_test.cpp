@@ -87,7 +87,7 @@ Picture Inspect(const Bitmap& bitmap) {
     const auto* first = static_cast<const BYTE*>(section.dsBm.bmBits);
     const COLORREF firstInMemory = RGB(first[2], first[1], first[0]);
     picture.bitsPerPixel = section.dsBm.bmBitsPixel;
-    const MemoryDc dc(nullptr);
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
     const SelectedObject selected(dc.get(), bitmap.get());
     for (LONG y = 0; y < picture.height && picture.width <= 16; ++y) {
         for (LONG x = 0; x < picture.width; ++x) {

@@ -58,7 +58,7 @@ bool ShowDistinct(const testing::TestWindow& window, const PixelRect& place) {
 // A memory DC showing the distinct pixels of (0, 0) to the size.
 struct DistinctSource {
     Bitmap bitmap;  // outlives the DC it is selected into
-    MemoryDc dc{nullptr};
+    MemoryDc dc{CreateCompatibleDC(nullptr)};
     PixelRect bounds;
 
     DistinctSource(int32_t width, int32_t height) : bounds{0, 0, width, height} {
@@ -102,7 +102,7 @@ TEST(ScreenCapture, TheLoupeShowsEachCellsScreenPixelAtItsCentre) {
     constexpr uint32_t kSkin = 0x00102030;
     void* bits = nullptr;
     const Bitmap surface = CreateTopDownBitmap(140, 120, &bits);
-    const MemoryDc target(nullptr);
+    const MemoryDc target(CreateCompatibleDC(nullptr));
     const SelectedObject selected(target.get(), surface.get());
 
     for (const int32_t factor : {2, 3, 8, 12}) {

@@ -1,12 +1,12 @@
-#include "winsvc/skin.h"
+#include "window/skin.h"
 
-#include "app/resource.h"
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
+#include "window/resource.h"
 #include "winsvc/picture_file.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ Coverage BuiltInSkinCoverage() {
     const Bitmap skin(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEFAULT_SKIN),
                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const SIZE size = BitmapSize(skin.get());
-    const MemoryDc dc(nullptr);
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
     const SelectedObject selected(dc.get(), skin.get());
     const COLORREF key = GetPixel(dc.get(), 0, 0);
     Coverage rows;
@@ -196,7 +196,7 @@ TEST(PictureBoxTest, TakesItsPicturesSizeOnlyWhenAutoSizedAndCountsItsFrame) {
     ScratchDir scratch;
     const std::wstring path = scratch.Write(L"picture.bmp", BmpFromRows({"#o#o", "o#o#"}, kPalette));
     const LayoutScale scale{15.0f, 15.0f};
-    PictureBox box(TwipsRect{3870, 270, 210, 300}, scale, LoadPictureFile(path));
+    PictureBox box(TwipsRect{3870, 270, 210, 300}, scale, std::make_shared<const Bitmap>(LoadPictureFile(path)));
     EXPECT_EQ(box.Width(), 210.0f);
     EXPECT_EQ(box.Height(), 300.0f);
     EXPECT_EQ(box.hDC(), nullptr) << "no persistent image at design time";

@@ -121,7 +121,7 @@ TEST(Soak, TwentyThousandTicksWithAMovingPointerLeaveNothingBehind) {
     }
     const Usage after = Measure();
 
-    EXPECT_FALSE(form.Label(Form1Label::lbl_RGB).caption.empty()) << "the ticks showed no colour";
+    EXPECT_FALSE(form.Label(Form1Control::lbl_RGB).caption.empty()) << "the ticks showed no colour";
     EXPECT_LE(after.gdiObjects, settled.gdiObjects + 4);
     EXPECT_EQ(after.windows, settled.windows);
     EXPECT_LE(after.committed, settled.committed + 512 * 1024)

@@ -1,25 +1,17 @@
-#include "winsvc/skin.h"
+#include "window/skin.h"
 
 #include <cstdint>
 #include <vector>
 
+#include "colour/run_error.h"
 #include "window/form1.h"
+#include "window/handler_guard.h"
 #include "window/picture_box.h"
 #include "window/twips.h"
 #include "winsvc/region_runs.h"
+#include "winsvc/window_region.h"
 
 namespace pixlin {
-namespace {
-
-// The window keeps its surface for its whole life, independent of what later happens to the picture box.
-Bitmap CopyPicture(HBITMAP picture) {
-    if (picture == nullptr) {
-        return Bitmap();
-    }
-    return Bitmap(static_cast<HBITMAP>(CopyImage(picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-}  // namespace
 
 void ApplySkin(Form1& form, PictureBox& picture) {
     ShowWindow(form.hwnd(), SW_HIDE);
@@ -36,7 +28,8 @@ void ApplySkin(Form1& form, PictureBox& picture) {
 
     form.SetWidth(picture.Width());
     form.SetHeight(picture.Height());
-    form.SetPicture(CopyPicture(picture.Picture()));
+    // Nothing draws into a skin picture once it is loaded, so the window shares the box's instead of copying it.
+    form.SetPicture(picture.Picture());
 
     Region region = RegionFromBitmap(picture);
     // From here on the region belongs to the window.
@@ -47,7 +40,6 @@ void ApplySkin(Form1& form, PictureBox& picture) {
 }
 
 Region RegionFromBitmap(const PictureBox& picture) {
-    Region accumulator(CreateRectRgn(0, 0, 0, 0));
     const LayoutScale& scale = picture.Scale();
     const int32_t height = TwipsToPixels(picture.Height(), scale.twipsPerPixelY);
     const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
@@ -56,11 +48,11 @@ Region RegionFromBitmap(const PictureBox& picture) {
     const HDC image = picture.hDC();
     const std::vector<RunRect> runs =
         ScanRuns(width, height, [image](int32_t x, int32_t y) { return static_cast<int32_t>(GetPixel(image, x, y)); });
-    for (const RunRect& run : runs) {
-        const Region rectangle(CreateRectRgn(run.left, run.top, run.right, run.bottom));
-        CombineRgn(accumulator.get(), accumulator.get(), rectangle.get(), RGN_OR);
+    Region region = RegionFromRuns(runs);
+    if (!region) {
+        throw RunError(HandlerGuard::kOutOfMemoryErrorNumber, "Out of memory");
     }
-    return accumulator;
+    return region;
 }
 
 }  // namespace pixlin
