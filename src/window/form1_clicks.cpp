@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "window/about_text.h"
+#include "window/resource.h"
 #include "winsvc/clipboard_text.h"
+#include "winsvc/message_box.h"
 #include "winsvc/wide_text.h"
 
 namespace pixlin {
@@ -72,7 +74,7 @@ void Form1::PlaySound() {
 
 void Form1::lbl_Shape_Click() {
     const std::wstring text = Widen(AboutText(Narrow(ShortDateToday())));
-    MessageBoxW(hwnd_, text.c_str(), Widen(kAboutTitle).c_str(), MB_ICONINFORMATION | MB_OK);
+    ShowMessageBox(hwnd_, text, Widen(kAboutTitle), MB_ICONINFORMATION | MB_OK, IDR_THEMED_DIALOGS);
 }
 
 void Form1::Form_MouseDown(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {

@@ -1,11 +1,13 @@
 #include "window/form1.h"
 
 #include "window/data_paths.h"
+#include "window/resource.h"
 #include "window/skin.h"
 #include "window/skip_on_failure.h"
 #include "window/twips.h"
 #include "winsvc/file_bytes.h"
 #include "winsvc/hotkey.h"
+#include "winsvc/message_box.h"
 #include "winsvc/module_file.h"
 #include "winsvc/on_top.h"
 #include "winsvc/picture_file.h"
@@ -74,7 +76,7 @@ bool Form1::LoadSkinLayout() {
     if (!file) {
         const DWORD code = GetLastError();
         const std::wstring text = SystemErrorText(code) + L"\r\n" + kLayoutFileName;
-        MessageBoxW(hwnd_, text.c_str(), std::to_wstring(code).c_str(), MB_OK | MB_ICONERROR);
+        ShowMessageBox(hwnd_, text, std::to_wstring(code), MB_OK | MB_ICONERROR, IDR_THEMED_DIALOGS);
         return false;
     }
     SkipOnFailure([this, &file] { ApplyLayout(ReadToEnd(file.get())); });

@@ -1,5 +1,7 @@
 #include "window/handler_guard.h"
 
+#include "window/resource.h"
+#include "winsvc/message_box.h"
 #include "winsvc/wide_text.h"
 
 namespace pixlin {
@@ -7,7 +9,7 @@ namespace {
 
 void ShowErrorAndEnd(HWND owner, int number, const std::string& description) {
     const std::wstring text = L"Run-time error " + std::to_wstring(number) + L":\r\n" + Widen(description);
-    MessageBoxW(IsWindow(owner) ? owner : nullptr, text.c_str(), L"Pixlin", MB_OK | MB_ICONERROR);
+    ShowMessageBox(IsWindow(owner) ? owner : nullptr, text, L"Pixlin", MB_OK | MB_ICONERROR, IDR_THEMED_DIALOGS);
     ExitProcess(static_cast<UINT>(number));
 }
 

@@ -4,3 +4,4 @@
 
 #define IDI_PIXLIN 1
 #define IDB_DEFAULT_SKIN 101
+#define IDR_THEMED_DIALOGS 102

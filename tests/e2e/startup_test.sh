@@ -6,6 +6,8 @@ install_picker
 start_picker
 read -r x y width height < <(window_geometry "$PICKER_WINDOW")
 [ "$width" -gt 0 ] && [ "$height" -gt 0 ] || fail "window has no size: $width x $height"
+# Common Controls 6 costs megabytes; only a message box may bring it in.
+! grep -qi 'comctl32' "/proc/$PICKER_PID/maps" || fail "the picker loaded comctl32.dll at start"
 
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
