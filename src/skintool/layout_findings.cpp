@@ -343,7 +343,7 @@ private:
         const std::string range = std::to_string(kMinLoupeFactor) + " to " + std::to_string(kMaxLoupeFactor);
         if (!read || RoundHalfEven(*read) != factor) {
             Add(Severity::Warning, number, "loupe-factor",
-                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is not a whole number from " + range + ": " +
+                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is outside " + range + ": " +
                     std::to_string(factor) + " is used",
                 "write a factor from " + range + ", e.g. " + std::to_string(kDefaultLoupeFactor));
         } else if (*read != factor) {

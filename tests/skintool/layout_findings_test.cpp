@@ -119,7 +119,7 @@ TEST(LayoutFindings, MessagesNameWhatTheAuthorMeant) {
         {"rgb=1,2,3,4,5\nhex=1,2,3,4,5\nquit=1,2,3,4", "lf-line-ends", "\"hex\", \"quit\" do nothing"},
         {"rgb=1,2,3,4,5\r\nrgb=7,8", "override", "left, top again, overriding line 1"},
         {"rgb=1,2,-3,4,5", "skipped-value", "cannot be negative"},
-        {"zoom=10,20,120,96,40", "loupe-factor", "\"40\" is not a whole number from 2 to 32: 8 is used"},
+        {"zoom=10,20,120,96,40", "loupe-factor", "\"40\" is outside 2 to 32: 8 is used"},
         {"zoom=10,20,120,96,1e999", "loupe-factor", "8 is used"},
         {"zoom=10,20,120,96,2.6", "loupe-factor", "not a whole number: the picker rounds it to 3"},
         {"zoom=10,20,120,96,12", "loupe-factor", "12 x 12 pixels"},
