@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "colour/run_error.h"
+#include "skintool/key_uses.h"
 #include "skintool/layout_text.h"
 #include "window/layout_lines.h"
 #include "window/with_property.h"
@@ -52,10 +53,41 @@ constexpr std::array kControls{
 
 using Places = std::array<TwipsRect, kControls.size()>;
 
+struct LoupePlace {
+    TwipsRect place;
+    PixelRect box;
+    std::int32_t line = 0;
+};
+
+// A place whose pixels overflow is refused, as in the picker.
+std::optional<PixelRect> PixelsOf(const TwipsRect& place) {
+    try {
+        return ToPixels(place, LayoutScale{});
+    } catch (const RunError&) {
+        return std::nullopt;
+    }
+}
+
 // Every control of the assignment's key takes it on its own, as in the picker.
-void Apply(const LayoutAssignment& assignment, std::int32_t line, WindowLayout& layout, Places& places) {
+void Apply(const LayoutAssignment& assignment,
+           std::int32_t line,
+           WindowLayout& layout,
+           Places& places,
+           std::optional<LoupePlace>& loupe) {
     if (const auto* alpha = std::get_if<TranslucencyAssignment>(&assignment)) {
         layout.alpha = alpha->alpha;
+        return;
+    }
+    if (const auto* factor = std::get_if<LoupeFactorAssignment>(&assignment)) {
+        layout.loupeFactor = factor->factor;
+        layout.loupeFactorLine = line;
+        return;
+    }
+    if (const auto* placement = std::get_if<LoupePlacementAssignment>(&assignment)) {
+        const TwipsRect place = WithProperty(loupe ? loupe->place : TwipsRect{}, placement->property, placement->twips);
+        if (const std::optional<PixelRect> box = PixelsOf(place)) {
+            loupe = LoupePlace{place, *box, line};
+        }
         return;
     }
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -64,12 +96,11 @@ void Apply(const LayoutAssignment& assignment, std::int32_t line, WindowLayout& 
                 continue;
             }
             const TwipsRect place = WithProperty(places[i], placement->property, placement->twips);
-            // A place whose pixels overflow is refused, as in the picker.
-            try {
-                layout.controls[i].box = ToPixels(place, LayoutScale{});
-            } catch (const RunError&) {
+            const std::optional<PixelRect> box = PixelsOf(place);
+            if (!box) {
                 continue;
             }
+            layout.controls[i].box = *box;
             places[i] = place;
             layout.controls[i].named = true;
             layout.controls[i].line = line;
@@ -89,11 +120,12 @@ WindowLayout PlaceControls(std::string_view layoutBytes) {
     WindowLayout layout;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         places[i] = kControls[i].place;
-        layout.controls.push_back(PlacedControl{kControls[i].control, kControls[i].key, kControls[i].role,
+        layout.controls.push_back(PlacedControl{kControls[i].control, KeyText(kControls[i].key), kControls[i].role,
                                                 std::string(kControls[i].name), ToPixels(places[i], scale),
                                                 kControls[i].drawsText ? std::optional<std::int32_t>(0) : std::nullopt,
                                                 false, 0});
     }
+    std::optional<LoupePlace> loupe;
     const EditorLines lines(layoutBytes);
     std::string_view rest = layoutBytes;
     std::vector<LayoutAssignment> assignments;
@@ -102,8 +134,13 @@ WindowLayout PlaceControls(std::string_view layoutBytes) {
         ReadLayoutLine(*line, scale, assignments);
         const std::int32_t number = lines.LineAt(static_cast<std::size_t>(line->data() - layoutBytes.data()));
         for (const LayoutAssignment& assignment : assignments) {
-            Apply(assignment, number, layout, places);
+            Apply(assignment, number, layout, places, loupe);
         }
+    }
+    if (loupe) {
+        layout.controls.insert(layout.controls.begin(),
+                               PlacedControl{std::nullopt, LoupeKeyUse().key, ControlRole::Loupe, "loupe", loupe->box,
+                                             std::nullopt, true, loupe->line});
     }
     return layout;
 }

@@ -29,6 +29,12 @@ ValueTarget TargetOf(const LayoutAssignment& assignment, std::size_t index) {
     if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
         return {ValueTarget::Kind::Placement, placement->property, PropertyName(placement->property)};
     }
+    if (const auto* loupe = std::get_if<LoupePlacementAssignment>(&assignment)) {
+        return {ValueTarget::Kind::Placement, loupe->property, PropertyName(loupe->property)};
+    }
+    if (std::holds_alternative<LoupeFactorAssignment>(assignment)) {
+        return {ValueTarget::Kind::LoupeFactor, PlacementProperty::Left, "factor"};
+    }
     if (std::holds_alternative<ForeColorAssignment>(assignment)) {
         return {ValueTarget::Kind::ForeColor, PlacementProperty::Left, "text colour"};
     }
@@ -115,9 +121,30 @@ const KeyUse* FindKeyUse(std::string_view key) {
     return found != uses.end() ? &*found : nullptr;
 }
 
+std::string_view KeyText(LayoutKey key) {
+    const std::vector<KeyUse>& uses = KeyUses();
+    const auto found =
+        std::find_if(uses.begin(), uses.end(), [key](const KeyUse& use) { return use.layoutKey == key; });
+    return found != uses.end() ? found->key : "";
+}
+
+const KeyUse& LoupeKeyUse() {
+    static const KeyUse& loupe = []() -> const KeyUse& {
+        const std::vector<KeyUse>& uses = KeyUses();
+        return *std::find_if(uses.begin(), uses.end(), [](const KeyUse& use) {
+            return std::any_of(use.values.begin(), use.values.end(),
+                               [](const ValueTarget& value) { return value.kind == ValueTarget::Kind::LoupeFactor; });
+        });
+    }();
+    return loupe;
+}
+
 bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutKey> key) {
     switch (target.kind) {
         case ValueTarget::Kind::Placement: {
+            if (const auto* loupe = std::get_if<LoupePlacementAssignment>(&assignment)) {
+                return !key && loupe->property == target.property;
+            }
             const auto* placement = std::get_if<PlacementAssignment>(&assignment);
             return placement && placement->property == target.property && (!key || placement->key == *key);
         }
@@ -127,6 +154,8 @@ bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::op
         }
         case ValueTarget::Kind::Translucency:
             return std::holds_alternative<TranslucencyAssignment>(assignment);
+        case ValueTarget::Kind::LoupeFactor:
+            return std::holds_alternative<LoupeFactorAssignment>(assignment);
         case ValueTarget::Kind::Other:
             break;
     }

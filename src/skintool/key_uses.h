@@ -10,10 +10,10 @@
 
 namespace pixlin::skintool {
 
-// What one value of a layout line sets: a placement property, a text colour, the window's alpha, or something the
-// checker has no words for yet.
+// What one value of a layout line sets: a placement property (of a control or of the loupe), a text colour, the
+// window's alpha, the loupe's factor, or something the checker has no words for yet.
 struct ValueTarget {
-    enum class Kind { Placement, ForeColor, Translucency, Other };
+    enum class Kind { Placement, ForeColor, Translucency, LoupeFactor, Other };
     Kind kind = Kind::Other;
     PlacementProperty property = PlacementProperty::Left;
     std::string name;
@@ -35,6 +35,12 @@ struct KeyUse {
 const std::vector<KeyUse>& KeyUses();
 
 const KeyUse* FindKeyUse(std::string_view key);
+
+// The key that places the controls of `key`, as written in the layout file.
+std::string_view KeyText(LayoutKey key);
+
+// The key that places the loupe and sets its factor.
+const KeyUse& LoupeKeyUse();
 
 // Whether an assignment made by the reader is the one that the value target describes for the key.
 bool Sets(const LayoutAssignment& assignment, const ValueTarget& target, std::optional<LayoutKey> key);

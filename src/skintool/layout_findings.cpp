@@ -234,6 +234,11 @@ private:
                 CheckAlpha(alpha->alpha, number);
             }
         }
+        for (std::size_t i = 0; i < values.size() && i < use.values.size(); ++i) {
+            if (use.values[i].kind == ValueTarget::Kind::LoupeFactor) {
+                CheckLoupeFactor(values[i], assignments, number);
+            }
+        }
         CheckOverrides(use, assignments, number);
     }
 
@@ -288,6 +293,7 @@ private:
                        NumberText(RoundHalfEven(*read));
             case ValueTarget::Kind::Translucency:
                 return "the picker takes only numbers above 0 and below 100 (an alpha out of 255)";
+            case ValueTarget::Kind::LoupeFactor:
             case ValueTarget::Kind::Other:
                 break;
         }
@@ -302,6 +308,7 @@ private:
                 return "write red + 256 x green + 65536 x blue, e.g. 16777215 for white";
             case ValueTarget::Kind::Translucency:
                 return "write trans=1 (faint) to trans=99, or remove the line for an opaque window";
+            case ValueTarget::Kind::LoupeFactor:
             case ValueTarget::Kind::Other:
                 break;
         }
@@ -321,6 +328,35 @@ private:
             "the window's alpha becomes " + std::to_string(alpha) + " of 255 (" + NumberText(percent) +
                 " % opaque): the number is an alpha out of 255, not a percentage",
             "");
+    }
+
+    // The reader rounds the factor and quietly puts the default in place of one it does not take.
+    void CheckLoupeFactor(std::string_view raw, const std::vector<LayoutAssignment>& assignments, std::int32_t number) {
+        const auto given = std::find_if(assignments.begin(), assignments.end(), [](const LayoutAssignment& a) {
+            return std::holds_alternative<LoupeFactorAssignment>(a);
+        });
+        if (given == assignments.end()) {
+            return;
+        }
+        const std::int32_t factor = std::get<LoupeFactorAssignment>(*given).factor;
+        const std::optional<double> read = ReadLayoutNumber(raw);
+        const std::string range = std::to_string(kMinLoupeFactor) + " to " + std::to_string(kMaxLoupeFactor);
+        if (!read || RoundHalfEven(*read) != factor) {
+            Add(Severity::Warning, number, "loupe-factor",
+                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is outside " + range + ": " +
+                    std::to_string(factor) + " is used",
+                "write a factor from " + range + ", e.g. " + std::to_string(kDefaultLoupeFactor));
+        } else if (*read != factor) {
+            Add(Severity::Warning, number, "loupe-factor",
+                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is not a whole number: the picker rounds it to " +
+                    std::to_string(factor),
+                "write " + std::to_string(factor));
+        } else {
+            Add(Severity::Info, number, "loupe-factor",
+                "the loupe shows each screen pixel as " + std::to_string(factor) + " x " + std::to_string(factor) +
+                    " pixels",
+                "");
+        }
     }
 
     // Later lines override earlier ones property by property: an author who repeats a key has usually forgotten the

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "skintool/contrast.h"
-#include "skintool/key_uses.h"
 #include "skintool/layout_text.h"
+#include "window/loupe_geometry.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -34,22 +34,13 @@ std::string BoxText(const PixelRect& box) {
            " x " + std::to_string(box.bottom - box.top);
 }
 
-std::string_view KeyOf(LayoutKey key) {
-    for (const KeyUse& use : KeyUses()) {
-        if (use.layoutKey == key) {
-            return use.key;
-        }
-    }
-    return "";
-}
-
 // Where the picker takes the place from, for the message, and how to change it.
 std::string Origin(const PlacedControl& control) {
     return control.named ? "" : " (no layout line places it: it keeps its built-in place)";
 }
 
 std::string MoveFix(const PlacedControl& control) {
-    const std::string key(KeyOf(control.key));
+    const std::string key(control.key);
     return control.named ? "move or resize it on line " + std::to_string(control.line)
                          : "place it with a line " + Quoted(key + "=left,top,width,height...");
 }
@@ -80,14 +71,17 @@ public:
             if (control.role == ControlRole::ClickArea && IsSwatchArea(control)) {
                 continue;
             }
-            if (IsEmpty(control.box)) {
+            if (control.role == ControlRole::Loupe) {
+                CheckLoupe(control);
+            }
+            if (IsEmpty(control.box) && control.role != ControlRole::Loupe) {
                 Add(Severity::Warning, control, "empty-box",
                     "the " + control.name + " has no area (" + BoxText(control.box) + ")" + Origin(control) +
                         ": it can be neither seen nor clicked",
                     "give it a width and a height above 0");
                 continue;
             }
-            if (picture_) {
+            if (picture_ && !IsEmpty(control.box)) {
                 CheckOnBitmap(control);
             }
         }
@@ -106,6 +100,37 @@ private:
         return std::any_of(layout_.controls.begin(), layout_.controls.end(), [&control](const PlacedControl& other) {
             return other.role == ControlRole::Swatch && other.box == control.box;
         });
+    }
+
+    // The loupe takes whole cells from the part of its box inside the window, which is the bitmap's size.
+    void CheckLoupe(const PlacedControl& loupe) {
+        const std::int32_t factor = layout_.loupeFactor;
+        const std::string factorText = std::to_string(factor) + " x " + std::to_string(factor);
+        if (layout_.loupeFactorLine == 0) {
+            Add(Severity::Info, loupe, "loupe-factor",
+                "no " + std::string(loupe.key) + " line gives the loupe's factor: " + std::to_string(factor) +
+                    " is used",
+                "");
+        }
+        const PixelRect window = picture_ ? PixelRect{0, 0, picture_->width, picture_->height} : loupe.box;
+        const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(loupe.box, factor, window);
+        if (!geometry) {
+            const PixelRect inside = Intersect(loupe.box, window);
+            const std::string within = inside == loupe.box ? std::string()
+                                                           : " (only " + std::to_string(inside.right - inside.left) +
+                                                                 " x " + std::to_string(inside.bottom - inside.top) +
+                                                                 " of it inside the bitmap)";
+            Add(Severity::Warning, loupe, "loupe-too-small",
+                "the loupe's box " + BoxText(loupe.box) + within + " cannot hold one cell of " + factorText +
+                    " pixels: the skin has no loupe",
+                "give the box at least " + factorText + " pixels inside the bitmap, or a smaller factor, on line " +
+                    std::to_string(loupe.line));
+            return;
+        }
+        Add(Severity::Info, loupe, "loupe",
+            "the loupe shows " + std::to_string(geometry->columns) + " x " + std::to_string(geometry->rows) +
+                " screen pixels, each as " + factorText + " pixels, at " + BoxText(geometry->grid),
+            "");
     }
 
     void CheckOnBitmap(const PlacedControl& control) {

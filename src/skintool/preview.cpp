@@ -153,8 +153,8 @@ Image DrawPreview(const SkinPicture& picture, const WindowLayout& layout, double
         } else if (control.role == ControlRole::NameBox) {
             canvas.Fill(box.left, box.top, box.right, box.bottom, kNameBoxBackground, canvas.Bounds());
         }
-        if (control.foreColor) {
-            canvas.Text(SampleText(control.control, readouts), box.left + 2 * scale, box.top + 3 * scale, textSize,
+        if (control.foreColor && control.control) {
+            canvas.Text(SampleText(*control.control, readouts), box.left + 2 * scale, box.top + 3 * scale, textSize,
                         FromColourValue(*control.foreColor), box);
         }
     }

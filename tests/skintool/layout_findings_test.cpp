@@ -90,6 +90,14 @@ TEST(LayoutFindings, EachTrapIsFoundOnItsLine) {
         {"trans=50,7", {{"not-a-number", 1, W}, {"trans-alpha", 1, I}}},
         {"rgb=1,2,3,4,5\r\nhex=1,30,3,4,5\r\nrgb=7,8", {{"override", 3, W}, {"few-values", 3, W}}},
         {"trans=50\r\ntrans=60", {{"trans-alpha", 1, I}, {"trans-alpha", 2, I}, {"override", 2, W}}},
+        {"zoom=10,20,120,96,4", {{"loupe-factor", 1, I}}},
+        {"zoom=10,20,120,96,40", {{"loupe-factor", 1, W}}},
+        {"zoom=10,20,120,96,0", {{"loupe-factor", 1, W}}},
+        {"zoom=10,20,120,96,2.6", {{"loupe-factor", 1, W}}},
+        {"zoom=10,20,120,96,", {{"empty-value", 1, W}, {"loupe-factor", 1, W}}},
+        {"zoom=10,20,120,96", {{"few-values", 1, W}}},
+        {"zoom=10,20,-120,96,4", {{"skipped-value", 1, W}, {"loupe-factor", 1, I}}},
+        {"zoom=1,2,3,4,4\r\nzoom=5,6", {{"loupe-factor", 1, I}, {"override", 2, W}, {"few-values", 2, W}}},
         {"", {{"empty-layout", 0, I}}},
         {"\r\n   \r\n", {}},
     });
@@ -111,6 +119,12 @@ TEST(LayoutFindings, MessagesNameWhatTheAuthorMeant) {
         {"rgb=1,2,3,4,5\nhex=1,2,3,4,5\nquit=1,2,3,4", "lf-line-ends", "\"hex\", \"quit\" do nothing"},
         {"rgb=1,2,3,4,5\r\nrgb=7,8", "override", "left, top again, overriding line 1"},
         {"rgb=1,2,-3,4,5", "skipped-value", "cannot be negative"},
+        {"zoom=10,20,120,96,40", "loupe-factor", "\"40\" is outside 2 to 32: 8 is used"},
+        {"zoom=10,20,120,96,1e999", "loupe-factor", "8 is used"},
+        {"zoom=10,20,120,96,2.6", "loupe-factor", "not a whole number: the picker rounds it to 3"},
+        {"zoom=10,20,120,96,12", "loupe-factor", "12 x 12 pixels"},
+        {"zoom=10,20,120,96", "few-values", "factor keeps"},
+        {"zoom=1,2,3,4,4\r\nzoom=5,6", "override", "zoom sets left, top again, overriding line 1"},
     };
     for (const MessageCase& c : cases) {
         const Findings findings = LayoutFindings(c.layout);

@@ -60,6 +60,12 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         {"rgb=10,20,0,16", "empty-box", 11, "has no area"},
         {"rgb=10,20,100,16,2105376", "low-contrast", 11, "1:1 against the bitmap"},
         {"text=10,200,150,16,16777215", "low-contrast", 11, "against its white background"},
+        {"zoom=400,20,50,50,4", "outside-bitmap", 11, "the loupe at 400,20 50 x 50 lies outside"},
+        {"zoom=195,95,30,30,2", "over-cut-out", 11, "100 of the 900 pixels under the loupe"},
+        {"zoom=50,110,100,60,4", "overlap", 11, "the loupe and the cmy readout overlap at 50,110 60 x 6"},
+        {"zoom=250,200,40,3,4", "loupe-too-small", 11, "box 250,200 40 x 3 cannot hold one cell of 4 x 4"},
+        {"zoom=296,150,40,40,8", "loupe-too-small", 11, "(only 4 x 40 of it inside the bitmap)"},
+        {"zoom=250,200,40,40,4\r\nzoom=250,200,40,6,40", "loupe-too-small", 12, "one cell of 8 x 8"},
     };
     for (const PlaceCase& c : cases) {
         const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra)), &picture);
@@ -69,6 +75,33 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         EXPECT_EQ(found->severity, Severity::Warning);
         EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
     }
+}
+
+TEST(PlaceFindings, TheLoupeShowsWholeCellsOfTheFactorInUse) {
+    const SkinPicture picture = Bitmap();
+    struct LoupeCase {
+        std::string_view extra;
+        std::string kind;
+        std::string text;
+    };
+    const LoupeCase cases[] = {
+        {"zoom=200,150,45,31,4", "loupe", "11 x 7 screen pixels, each as 4 x 4 pixels, at 200,151 44 x 28"},
+        {"zoom=200,150,45,31", "loupe", "5 x 3 screen pixels, each as 8 x 8 pixels"},
+        {"zoom=200,150,45,31", "loupe-factor", "no zoom line gives the loupe's factor: 8 is used"},
+        {"zoom=200,150,45,31,0", "loupe", "each as 8 x 8 pixels"},
+    };
+    for (const LoupeCase& c : cases) {
+        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra)), &picture);
+        const auto found =
+            std::find_if(findings.begin(), findings.end(), [&c](const Finding& f) { return f.kind == c.kind; });
+        ASSERT_NE(found, findings.end()) << c.extra;
+        EXPECT_EQ(found->line, 11);
+        EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
+    }
+    const Findings without = PlaceFindings(PlaceControls(Layout("")), &picture);
+    EXPECT_TRUE(std::none_of(without.begin(), without.end(), [](const Finding& f) {
+        return f.kind.starts_with("loupe") || f.message.find("loupe") != std::string::npos;
+    }));
 }
 
 TEST(PlaceFindings, ControlsTheLayoutLeavesOutKeepTheirBuiltInPlace) {

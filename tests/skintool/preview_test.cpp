@@ -55,6 +55,34 @@ TEST(Preview, TheDefaultSkinsCutOutIsTheCheckerboardExactly) {
     EXPECT_GT(annotated, 0);
 }
 
+TEST(Preview, TheLoupesBoxIsOutlinedAndNamed) {
+    // Wide enough for the loupe to lie clear of the other controls' built-in places.
+    SkinPicture picture;
+    picture.outcome = PictureOutcome::Decoded;
+    picture.width = 500;
+    picture.height = 500;
+    picture.pixels.assign(500 * 500, 0x203040);
+    const WindowLayout layout = PlaceControls("zoom=400,400,50,40,4");
+    ASSERT_EQ(layout.controls.front().role, ControlRole::Loupe);
+    const Image without = DrawPreview(picture, PlaceControls(""), 2.0);
+    const Image preview = DrawPreview(picture, layout, 2.0);
+    const auto changed = [&](std::int32_t x, std::int32_t y) { return preview.At(x, y) != without.At(x, y); };
+    for (std::int32_t x = 800; x < 900; ++x) {
+        EXPECT_TRUE(changed(x, 800) && changed(x, 879)) << x;
+    }
+    for (std::int32_t y = 800; y < 880; ++y) {
+        EXPECT_TRUE(changed(800, y) && changed(899, y)) << y;
+        EXPECT_TRUE(y == 800 || y == 879 || !changed(850, y)) << "the inside shows the skin, " << y;
+    }
+    std::int64_t name = 0;
+    for (std::int32_t y = 788; y < 800; ++y) {
+        for (std::int32_t x = 800; x < 840; ++x) {
+            name += changed(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(name, 20) << "the name above the box";
+}
+
 TEST(Preview, ScalingRepeatsEachPixel) {
     SkinPicture picture;
     picture.outcome = PictureOutcome::Decoded;
