@@ -20,8 +20,11 @@ list(POP_BACK gcc_dirs gcc_dir)
 if(NOT gcc_dir)
     message(FATAL_ERROR "no /usr/lib/gcc/${triple}/*-posix: install g++-mingw-w64-x86-64")
 endif()
+# GCC builds that library for MinGW with type_info comparisons out of line; clang would inline them and then clash
+# with the library's own definition at link time.
 string(JOIN " " CMAKE_CXX_FLAGS_INIT -nostdinc++ -isystem ${gcc_dir}/include/c++
-       -isystem ${gcc_dir}/include/c++/${triple} -isystem ${gcc_dir}/include/c++/backward)
+       -isystem ${gcc_dir}/include/c++/${triple} -isystem ${gcc_dir}/include/c++/backward
+       -D__GXX_TYPEINFO_EQUALITY_INLINE=0)
 # The C++ include flags above reach the link step too, where clang would warn that they go unused.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir} -Wno-unused-command-line-argument")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
