@@ -93,6 +93,7 @@ public:
     // The label of a control that is one.
     const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     HWND Text1() const noexcept { return text1_; }
+    const Form1Loupe& Loupe() const noexcept { return loupe_; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
     float Width() const;

@@ -32,6 +32,10 @@ public:
 
     bool Active() const noexcept { return state_.has_value(); }
     bool Held() const noexcept { return state_ && state_->Held(); }
+    // Where the cells lie and how large they are; nothing without a loupe.
+    std::optional<LoupeGeometry> Geometry() const noexcept {
+        return state_ ? std::optional<LoupeGeometry>(state_->Geometry()) : std::nullopt;
+    }
     // Whether a window point lies in the loupe's box: the box takes its clicks and the wheel.
     bool Contains(int32_t x, int32_t y) const noexcept;
 
