@@ -84,6 +84,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                   GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             });
             return 0;
+        case WM_MOUSEWHEEL:
+            guard_.Run(hwnd_, [this, wParam, lParam] {
+                OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
+            return 0;
         case WM_LBUTTONUP:
             guard_.Run(hwnd_, [this, lParam] { OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
             return 0;
@@ -133,10 +138,12 @@ LRESULT CALLBACK Form1::Text1Proc(HWND window, UINT message, WPARAM wParam, LPAR
     return CallWindowProcW(previous, window, message, wParam, lParam);
 }
 
-void Form1::Form_KeyDown(int16_t KeyCode, int16_t /*Shift*/) {
+void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
     if (static_cast<WPARAM>(KeyCode) == kEscapeKey) {
         Unload(kUnloadFromCode);
+        return;
     }
+    MoveLoupeSelection(KeyCode, Shift);
 }
 
 void Form1::Label3_Click() {
@@ -178,11 +185,18 @@ std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     return static_cast<Form1Control>(*index);
 }
 
-// A label is clicked when the button goes down and up again over it; a press beside every label drags the window.
+// A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, and a
+// press beside both drags the window.
 void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
     pressedLabel_ = LabelAtPixel(x, y);
     if (pressedLabel_) {
         SetCapture(hwnd_);
+    } else if (loupe_.Contains(x, y)) {
+        // The keys go to the window from now on, so that the arrows walk from the picked pixel.
+        SetFocus(hwnd_);
+        if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
+            ShowSample(pick->pixel, pick->colour);
+        }
     } else {
         Form_MouseDown(kLeftButton, ShiftState(), PixelsToTwips(x, scale_.twipsPerPixelX),
                        PixelsToTwips(y, scale_.twipsPerPixelY));
@@ -191,7 +205,7 @@ void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
 
 // Labels take clicks of the left button only; the other buttons press on them to no effect.
 void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
-    if (!LabelAtPixel(x, y)) {
+    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y)) {
         Form_MouseDown(button, shift, PixelsToTwips(x, scale_.twipsPerPixelX), PixelsToTwips(y, scale_.twipsPerPixelY));
     }
 }

@@ -12,6 +12,7 @@
 
 #include "colour/clr_models.h"
 #include "window/form1_design.h"
+#include "window/form1_loupe.h"
 #include "window/handler_guard.h"
 #include "window/paint_buffer.h"
 #include "window/picture_box.h"
@@ -92,6 +93,7 @@ public:
     // The label of a control that is one.
     const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     HWND Text1() const noexcept { return text1_; }
+    const Form1Loupe& Loupe() const noexcept { return loupe_; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
     float Width() const;
@@ -126,6 +128,7 @@ private:
     void SetControlForeColor(Form1Control control, COLORREF colour);
 
     // Sampling.
+    void ShowSample(Point pixel, std::optional<COLORREF> colour);
     void ShowColour(COLORREF colour);
     void ShowNoColour();
     void SetLabelCaption(Form1Control label, std::string caption);
@@ -140,6 +143,11 @@ private:
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
     void CopyReadout(Form1Control readout);
+
+    // The hot key stops and resumes sampling; the arrow keys and the wheel work the loupe.
+    void ToggleSampling();
+    bool MoveLoupeSelection(int16_t keyCode, int16_t shift);
+    void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
     void OnPaint();
     LRESULT OnText1Colours(HDC dc);
@@ -168,6 +176,10 @@ private:
     std::optional<PictureBox> picture1_;
     std::optional<Timer> timer1_;
     std::optional<Form1Control> pressedLabel_;
+
+    Form1Loupe loupe_;
+    // After sampling resumes, the first tick samples even where the pointer stayed: the loupe may show another pixel.
+    bool sampleNextTick_ = false;
 
     Point LastCursorPos;
     std::unique_ptr<cClrModels> ClrModel;

@@ -29,6 +29,14 @@ void Form1::ApplyLayout(std::string_view layoutBytes) {
             });
             continue;
         }
+        if (const auto* loupePlace = std::get_if<LoupePlacementAssignment>(&assignment)) {
+            loupe_.Place(loupePlace->property, loupePlace->twips);
+            continue;
+        }
+        if (const auto* loupeFactor = std::get_if<LoupeFactorAssignment>(&assignment)) {
+            loupe_.SetFactor(loupeFactor->factor);
+            continue;
+        }
         for (const ControlBinding& binding : kControlBindings) {
             SkipOnFailure([this, &assignment, &binding] {
                 if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
@@ -43,6 +51,11 @@ void Form1::ApplyLayout(std::string_view layoutBytes) {
             });
         }
     }
+    SkipOnFailure([this] {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        loupe_.Arrange(scale_, {client.left, client.top, client.right, client.bottom});
+    });
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -55,6 +55,7 @@ void Form1::OnPaint() {
         const RECT swatch = ToRect(shape1_.pixels);
         FillRect(buffer, &swatch, fill.get());
     }
+    loupe_.Paint(buffer);
     SetBkMode(buffer, TRANSPARENT);
     for (const LabelControl& label : labels_) {
         RECT place = ToRect(label.pixels);

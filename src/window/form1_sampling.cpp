@@ -9,11 +9,11 @@ void Form1::Timer1_Timer() {
     POINT position{0, 0};
     GetCursorPos(&position);
     const Point now{position.x, position.y};
-    if (!PointerMoved(LastCursorPos, now)) {
+    if (!PointerMoved(LastCursorPos, now) && !sampleNextTick_) {
         return;
     }
+    sampleNextTick_ = false;
     LastCursorPos = now;
-    SetWindowTextW(hwnd_, Widen(CaptionText(now.x, now.y)).c_str());
 
     COLORREF colour = CLR_INVALID;
     {
@@ -25,10 +25,17 @@ void Form1::Timer1_Timer() {
         }
     }
     // Masking an unreadable pixel would show white; the tick shows no colour instead.
-    if (colour == CLR_INVALID) {
-        ShowNoColour();
+    ShowSample(now, colour == CLR_INVALID ? std::nullopt : std::optional<COLORREF>(colour));
+    loupe_.Follow(hwnd_, now);
+}
+
+// A pixel picked in the loupe shows exactly as if the pointer had sampled it.
+void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
+    SetWindowTextW(hwnd_, Widen(CaptionText(pixel.x, pixel.y)).c_str());
+    if (colour) {
+        ShowColour(*colour);
     } else {
-        ShowColour(colour);
+        ShowNoColour();
     }
 }
 

@@ -29,7 +29,7 @@ void Form1::Form_Load() {
     timer1_->SetEnabled(true);
 
     SetTopmost(hwnd_, true);
-    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { timer1_->SetEnabled(!timer1_->Enabled()); });
+    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { guard_.Run(hwnd_, [this] { ToggleSampling(); }); });
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();

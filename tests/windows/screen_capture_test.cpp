@@ -1,5 +1,6 @@
 #include "winsvc/screen_capture.h"
 
+#include "support/distinct_pixels.h"
 #include "support/test_window.h"
 #include "window/loupe_render.h"
 #include "winsvc/dib_section.h"
@@ -14,46 +15,11 @@
 namespace pixlin {
 namespace {
 
+using testing::AsColorRef;
+using testing::Distinct;
+using testing::DistinctPixels;
 using testing::DrainMessages;
-
-// Every pixel of the virtual display differs from every other: red and green are x and y modulo 256, blue holds the
-// rest of both.
-uint32_t Distinct(int32_t x, int32_t y) {
-    const auto blue = static_cast<uint32_t>(((x >> 8) & 0xF) << 4 | ((y >> 8) & 0xF));
-    return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8) | blue;
-}
-
-COLORREF AsColorRef(uint32_t pixel) {
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
-std::vector<uint32_t> DistinctPixels(const PixelRect& area) {
-    std::vector<uint32_t> pixels;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        for (int32_t x = area.left; x < area.right; ++x) {
-            pixels.push_back(Distinct(x, y));
-        }
-    }
-    return pixels;
-}
-
-// Paints a window covering `place` with the distinct pixels of that screen area; true once the screen shows them.
-bool ShowDistinct(const testing::TestWindow& window, const PixelRect& place) {
-    ShowWindow(window.get(), SW_SHOWNOACTIVATE);
-    const std::vector<uint32_t> pixels = DistinctPixels(place);
-    for (int attempt = 0; attempt < 300; ++attempt) {
-        DrainMessages();
-        DrawPixels(WindowDc(window.get()).get(), {0, 0, place.right - place.left, place.bottom - place.top}, pixels);
-        const WindowDc screen(nullptr);
-        if (GetPixel(screen.get(), place.left, place.top) == AsColorRef(Distinct(place.left, place.top)) &&
-            GetPixel(screen.get(), place.right - 1, place.bottom - 1) ==
-                AsColorRef(Distinct(place.right - 1, place.bottom - 1))) {
-            return true;
-        }
-        Sleep(10);
-    }
-    return false;
-}
+using testing::ShowDistinct;
 
 // A memory DC showing the distinct pixels of (0, 0) to the size.
 struct DistinctSource {

@@ -1,0 +1,127 @@
+#include "window/form1_loupe.h"
+
+#include "window/loupe_render.h"
+#include "window/with_property.h"
+#include "winsvc/draw_pixels.h"
+
+namespace pixlin {
+namespace {
+
+void Invalidate(HWND window, const PixelRect& area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(window, &rect, FALSE);
+}
+
+}  // namespace
+
+void Form1Loupe::Place(PlacementProperty property, float twips) {
+    place_ = WithProperty(place_, property, twips);
+    placed_ = true;
+}
+
+void Form1Loupe::SetFactor(int32_t factor) {
+    factor_ = factor;
+}
+
+// The box scales with the display like every control's place; the cells stay whole screen pixels magnified.
+void Form1Loupe::Arrange(const LayoutScale& scale, const PixelRect& client) {
+    state_.reset();
+    cells_.clear();
+    if (!placed_) {
+        return;
+    }
+    if (const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(ToPixels(place_, scale), factor_, client)) {
+        state_.emplace(*geometry);
+    }
+}
+
+bool Form1Loupe::Contains(int32_t x, int32_t y) const noexcept {
+    return state_ && state_->Geometry().box.Contains(x, y);
+}
+
+void Form1Loupe::Follow(HWND window, Point sample) {
+    if (!state_) {
+        return;
+    }
+    state_->Follow(sample);
+    Capture();
+    Render(window);
+}
+
+void Form1Loupe::Hold(HWND window) {
+    if (!state_) {
+        return;
+    }
+    const PixelRect area = state_->HoldArea();
+    capture_.Capture(area);
+    state_->Hold(area, capture_.Pixels().valid);
+    Render(window);
+}
+
+void Form1Loupe::Release() noexcept {
+    if (state_) {
+        state_->Follow(state_->Selected());
+    }
+}
+
+std::optional<LoupePick> Form1Loupe::SelectAt(HWND window, int32_t x, int32_t y) {
+    if (!state_ || !state_->SelectAt(x, y)) {
+        return std::nullopt;
+    }
+    Render(window);
+    return Pick();
+}
+
+std::optional<LoupePick> Form1Loupe::MoveSelection(HWND window, int32_t dx, int32_t dy) {
+    if (!Held()) {
+        return std::nullopt;
+    }
+    state_->MoveSelection(dx, dy);
+    Render(window);
+    return Pick();
+}
+
+void Form1Loupe::Wheel(HWND window, int32_t delta) {
+    if (!state_) {
+        return;
+    }
+    wheelRest_ += delta;
+    const int32_t steps = wheelRest_ / WHEEL_DELTA;
+    wheelRest_ -= steps * WHEEL_DELTA;
+    const PixelRect before = state_->Geometry().grid;
+    if (steps == 0 || !state_->Zoom(steps)) {
+        return;
+    }
+    // Live, fewer cells or more may show than were read; held, the picture already holds the margin.
+    if (!state_->Held()) {
+        Capture();
+    }
+    Invalidate(window, before);
+    Render(window);
+}
+
+void Form1Loupe::Paint(HDC dc) const {
+    if (state_) {
+        DrawPixels(dc, state_->Geometry().grid, cells_);
+    }
+}
+
+std::optional<LoupePick> Form1Loupe::Pick() const {
+    const Point pixel = state_->Selected();
+    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(pixel.x, pixel.y);
+    if (!colour) {
+        return std::nullopt;
+    }
+    return LoupePick{pixel, static_cast<COLORREF>(*colour)};
+}
+
+void Form1Loupe::Capture() {
+    capture_.Capture(state_->Geometry().ShownArea(state_->View()));
+}
+
+void Form1Loupe::Render(HWND window) {
+    RenderLoupe(*state_, capture_.Pixels(), cells_);
+    Invalidate(window, state_->Geometry().grid);
+}
+
+}  // namespace pixlin

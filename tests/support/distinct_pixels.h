@@ -1,0 +1,57 @@
+#pragma once
+
+// A patch of the screen whose every pixel differs from every other, so that a test can tell which screen pixel it
+// is looking at by its colour alone.
+
+#include "support/test_window.h"
+#include "window/form1_design.h"
+#include "winsvc/draw_pixels.h"
+#include "winsvc/win_handles.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace pixlin::testing {
+
+// Every pixel of the virtual display differs from every other: red and green are x and y modulo 256, blue holds the
+// rest of both.
+inline uint32_t Distinct(int32_t x, int32_t y) {
+    const auto blue = static_cast<uint32_t>(((x >> 8) & 0xF) << 4 | ((y >> 8) & 0xF));
+    return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8) | blue;
+}
+
+inline COLORREF AsColorRef(uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+inline std::vector<uint32_t> DistinctPixels(const PixelRect& area) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            pixels.push_back(Distinct(x, y));
+        }
+    }
+    return pixels;
+}
+
+// Paints a window covering `place` with the distinct pixels of that screen area; true once the screen shows them.
+inline bool ShowDistinct(const TestWindow& window, const PixelRect& place) {
+    ShowWindow(window.get(), SW_SHOWNOACTIVATE);
+    const std::vector<uint32_t> pixels = DistinctPixels(place);
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        DrainMessages();
+        DrawPixels(WindowDc(window.get()).get(), {0, 0, place.right - place.left, place.bottom - place.top}, pixels);
+        const WindowDc screen(nullptr);
+        if (GetPixel(screen.get(), place.left, place.top) == AsColorRef(Distinct(place.left, place.top)) &&
+            GetPixel(screen.get(), place.right - 1, place.bottom - 1) ==
+                AsColorRef(Distinct(place.right - 1, place.bottom - 1))) {
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+}  // namespace pixlin::testing

@@ -1,0 +1,257 @@
+#include "window/form1.h"
+
+#include "support/bmp_file.h"
+#include "support/distinct_pixels.h"
+#include "support/scratch_dir.h"
+#include "support/test_picker.h"
+#include "support/test_window.h"
+#include "window/readout_texts.h"
+#include "winsvc/screen_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using testing::AsColorRef;
+using testing::BmpFromRows;
+using testing::Caption;
+using testing::Distinct;
+using testing::DrainMessages;
+using testing::ScratchDir;
+using testing::ShowDistinct;
+using testing::StartPicker;
+
+constexpr int kSkinWidth = 200;
+constexpr int kSkinHeight = 120;
+// A 90-pixel box at factor 6 holds 15 x 15 cells, the middle one (7, 7) at 10 + 7 * 6. The swatch and the quit
+// control, whose design places lie over the box, move aside: they would take its clicks.
+constexpr char kLoupeLayout[] =
+    "rgb=110,10,80,16\r\npreview=150,80,20,20\r\nquit=180,100,10,10\r\nzoom=10,10,90,90,6\r\n";
+constexpr int32_t kCellOrigin = 10;
+constexpr int32_t kMiddleCell = 7;
+
+// The picker over a patch of distinct pixels in the screen's top-left corner; the picker itself starts in the
+// top-right one.
+class Form1LoupeTest : public ::testing::Test {
+protected:
+    Form1LoupeTest()
+        : corner_{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)},
+          patch_{corner_.x, corner_.y, corner_.x + 160, corner_.y + 140},
+          patchWindow_(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, {patch_.left, patch_.top, patch_.right, patch_.bottom}) {}
+    ~Form1LoupeTest() override { DrainMessages(); }
+
+    std::unique_ptr<Form1> Start(const std::string& layout) {
+        folder_.emplace();
+        folder_->Write(L"pixlin.dat0", layout);
+        folder_->Write(L"pixlin.dat1", Skin());
+        Form1Args args;
+        args.programDirectory = folder_->Root();
+        return StartPicker(std::move(args));
+    }
+
+    // Samples once with the pointer at `pixel`, then stops sampling as the hot key does (the tests' picker starts
+    // with its timer off, so the first press starts it).
+    void SampleAndHold(Form1& form, Point pixel) {
+        ASSERT_TRUE(ShowDistinct(patchWindow_, patch_));
+        SetCursorPos(pixel.x, pixel.y);
+        form.Timer1_Timer();
+        const ATOM hotkey = GlobalFindAtomW(L"MyHotKey");
+        SendMessageW(form.hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+        SendMessageW(form.hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+        ASSERT_FALSE(form.Timer1().Enabled());
+        ASSERT_TRUE(form.Loupe().Held());
+    }
+
+    // The skin's top-left pixel gives its key colour: any other there leaves the rest of the window opaque.
+    static std::string Skin() {
+        const std::string body(kSkinWidth, '#');
+        std::vector<std::string_view> rows(kSkinHeight, body);
+        std::string first = body;
+        first.front() = '.';
+        rows.front() = first;
+        return BmpFromRows(rows, {{'.', RGB(255, 0, 255)}, {'#', RGB(40, 44, 52)}});
+    }
+
+    Point At(int32_t dx, int32_t dy) const { return {corner_.x + dx, corner_.y + dy}; }
+
+    static void Click(const Form1& form, int32_t column, int32_t row) {
+        const int32_t x = kCellOrigin + column * 6 + 3;
+        const int32_t y = kCellOrigin + row * 6 + 3;
+        SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+
+    // The picker shows `pixel` as if the pointer had sampled it.
+    static void ExpectShows(const Form1& form, Point pixel, const std::string& context) {
+        const COLORREF colour = AsColorRef(Distinct(pixel.x, pixel.y));
+        cClrModels model;
+        const Readouts expected = MakeReadouts(static_cast<int32_t>(colour), model);
+        EXPECT_EQ(Caption(form.hwnd()), "X:" + std::to_string(pixel.x) + "   Y:" + std::to_string(pixel.y)) << context;
+        EXPECT_EQ(form.Label(Form1Control::lbl_RGB).caption, expected.rgb) << context;
+        EXPECT_EQ(form.Label(Form1Control::lbl_HEX).caption, expected.hex) << context;
+        EXPECT_EQ(Caption(form.Text1()), expected.name) << context;
+        EXPECT_EQ(form.Shape1().fillColor, std::optional<COLORREF>(colour)) << context;
+    }
+
+    Point corner_;
+    PixelRect patch_;
+    testing::TestWindow patchWindow_;
+    std::optional<ScratchDir> folder_;
+};
+
+TEST_F(Form1LoupeTest, AClickOnAHeldCellShowsThatPixelEverywhere) {
+    const struct {
+        int32_t column;
+        int32_t row;
+        Point offset;  // from the sampled pixel
+    } rows[] = {
+        {kMiddleCell, kMiddleCell, {0, 0}},
+        {0, 0, {-7, -7}},
+        {14, 3, {7, -4}},
+        {8, 14, {1, 7}},
+    };
+    for (const auto& row : rows) {
+        const auto form = Start(kLoupeLayout);
+        ASSERT_NE(form->hwnd(), nullptr);
+        const Point sampled = At(60, 50);
+        SampleAndHold(*form, sampled);
+        Click(*form, row.column, row.row);
+        ExpectShows(*form, {sampled.x + row.offset.x, sampled.y + row.offset.y},
+                    "cell " + std::to_string(row.column) + "," + std::to_string(row.row));
+        EXPECT_TRUE(IsWindow(form->hwnd()));
+    }
+}
+
+TEST_F(Form1LoupeTest, ArrowsWalkTheHeldPictureByOneOrTenAndStopAtItsEdge) {
+    constexpr int16_t kShift = 1;
+    const struct {
+        std::vector<std::pair<int16_t, int16_t>> keys;
+        Point offset;  // from the sampled pixel
+    } rows[] = {
+        {{{VK_RIGHT, 0}}, {1, 0}},
+        {{{VK_DOWN, kShift}, {VK_LEFT, 0}}, {-1, 10}},
+        {{{VK_UP, kShift}, {VK_UP, 0}}, {0, -11}},
+        // The sampled pixel is 30 from the screen's left edge: that edge stops the walk.
+        {{{VK_LEFT, kShift}, {VK_LEFT, kShift}, {VK_LEFT, kShift}, {VK_LEFT, kShift}}, {-30, 0}},
+        // The picture reaches 45 pixels (the box's cells at factor 2) beyond the sampled one.
+        {{{VK_RIGHT, kShift}, {VK_RIGHT, kShift}, {VK_RIGHT, kShift}, {VK_RIGHT, kShift}, {VK_RIGHT, kShift}}, {45, 0}},
+        // Other keys leave the pick alone.
+        {{{'A', 0}, {VK_F1, kShift}}, {0, 0}},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto form = Start(kLoupeLayout);
+        ASSERT_NE(form->hwnd(), nullptr);
+        const Point sampled = At(30, 60);
+        SampleAndHold(*form, sampled);
+        Click(*form, kMiddleCell, kMiddleCell);
+        for (const auto& [key, shift] : rows[i].keys) {
+            form->Form_KeyDown(key, shift);
+        }
+        ExpectShows(*form, {sampled.x + rows[i].offset.x, sampled.y + rows[i].offset.y}, "row " + std::to_string(i));
+    }
+}
+
+TEST_F(Form1LoupeTest, TheWheelOverTheLoupeStepsTheCellSize) {
+    const struct {
+        std::vector<int16_t> deltas;
+        POINT at;  // client point the wheel turns over
+        int32_t factor;
+    } rows[] = {
+        {{120}, {50, 50}, 8},
+        {{60, 60}, {50, 50}, 8},
+        {{60}, {50, 50}, 6},
+        {{-120}, {12, 98}, 4},
+        {{360}, {50, 50}, 16},
+        {{1200}, {50, 50}, 32},
+        {{-1200}, {50, 50}, 2},
+        // Beside the loupe the wheel does nothing.
+        {{120}, {150, 50}, 6},
+    };
+    for (const auto& row : rows) {
+        const auto form = Start(kLoupeLayout);
+        ASSERT_NE(form->hwnd(), nullptr);
+        POINT screen = row.at;
+        ClientToScreen(form->hwnd(), &screen);
+        for (const int16_t delta : row.deltas) {
+            SendMessageW(form->hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)),
+                         MAKELPARAM(screen.x, screen.y));
+        }
+        ASSERT_TRUE(form->Loupe().Geometry());
+        EXPECT_EQ(form->Loupe().Geometry()->factor, row.factor) << row.deltas.front() << " at " << row.at.x;
+    }
+}
+
+// What the window shows on the screen, once it has settled: the same twice running.
+std::vector<uint32_t> Shown(const Form1& form) {
+    RECT place{};
+    GetWindowRect(form.hwnd(), &place);
+    ScreenCapture capture;
+    std::vector<uint32_t> last;
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        UpdateWindow(form.hwnd());
+        DrainMessages();
+        if (!capture.Capture({place.left, place.top, place.right, place.bottom})) {
+            continue;
+        }
+        const ScreenPixels pixels = capture.Pixels();
+        std::vector<uint32_t> now(pixels.pixels.begin(), pixels.pixels.end());
+        if (now == last && (now.back() & 0xFFFFFFu) == 0x282C34u) {
+            return now;
+        }
+        last = std::move(now);
+        Sleep(10);
+    }
+    ADD_FAILURE() << "last corner pixel " << std::hex << (last.empty() ? 0u : last.back()) << std::dec << " "
+                  << last.size() << " " << place.left << "," << place.top << "," << place.right << "," << place.bottom;
+    return {};
+}
+
+TEST_F(Form1LoupeTest, ALayoutWithoutALoupeDrawsExactlyAsBefore) {
+    ASSERT_TRUE(ShowDistinct(patchWindow_, patch_));
+    const Point sampled = At(60, 50);
+    SetCursorPos(sampled.x, sampled.y);
+    const std::string base = "rgb=110,10,80,16\r\n";
+    std::vector<uint32_t> reference;
+    {
+        const auto form = Start(base);
+        ASSERT_NE(form->hwnd(), nullptr);
+        form->Timer1_Timer();
+        EXPECT_FALSE(form->Loupe().Active());
+        reference = Shown(*form);
+        ASSERT_FALSE(reference.empty());
+    }
+    // Boxes that hold no cell: outside the window, too small for the factor, or without a size.
+    for (const char* zoom : {"zoom=300,10,90,90,6", "zoom=10,10,5,90,6", "zoom=10,10", "zoom=195,10,90,90,8"}) {
+        const auto form = Start(base + zoom + "\r\n");
+        ASSERT_NE(form->hwnd(), nullptr);
+        form->Timer1_Timer();
+        EXPECT_FALSE(form->Loupe().Active()) << zoom;
+        EXPECT_EQ(Shown(*form), reference) << zoom;
+    }
+    // With a loupe, only its grid differs, and its middle cell shows the sampled pixel.
+    const auto form = Start(base + "zoom=10,10,90,90,6\r\n");
+    ASSERT_NE(form->hwnd(), nullptr);
+    form->Timer1_Timer();
+    const std::vector<uint32_t> withLoupe = Shown(*form);
+    ASSERT_EQ(withLoupe.size(), reference.size());
+    const PixelRect grid = form->Loupe().Geometry()->grid;
+    for (std::size_t i = 0; i < reference.size(); ++i) {
+        const auto x = static_cast<int32_t>(i % kSkinWidth);
+        const auto y = static_cast<int32_t>(i / kSkinWidth);
+        if (!grid.Contains(x, y)) {
+            ASSERT_EQ(withLoupe[i], reference[i]) << x << "," << y;
+        }
+    }
+    const int32_t centre = kCellOrigin + kMiddleCell * 6 + 3;
+    EXPECT_EQ(withLoupe[static_cast<std::size_t>(centre * kSkinWidth + centre)] & 0xFFFFFFu,
+              Distinct(sampled.x, sampled.y));
+}
+
+}  // namespace
+}  // namespace pixlin
