@@ -17,10 +17,13 @@ cmake --preset windows -S "$root" -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target pixlin pixlin_baseline -j "$(nproc)" >/dev/null
 
 source "$root/scripts/wine-session.sh"
-trap wine_session_end EXIT
-# A prefix of the benchmark's own beside its build, so that a test run elsewhere cannot disturb it.
+# A prefix of the benchmark's own beside its build, so that a test run elsewhere cannot disturb it; and one whose
+# screen is at 200 % (192 dpi).
+prefix_at_200=$build_dir/wine-bench-dpi192
+trap 'WINEPREFIX=$prefix_at_200 wineserver -k >/dev/null 2>&1 || true; wine_session_end' EXIT
 wine_session_start "$build_dir/wine-bench" yes
+WINEPREFIX=$prefix_at_200 wine_prefix_start 192
 
 objdump=$(grep -E '^CMAKE_OBJDUMP:' "$build_dir/CMakeCache.txt" | cut -d= -f2)
 /usr/bin/python3 "$root/scripts/bench_wine.py" "$build_dir/src/pixlin.exe" \
-    "$build_dir/bench/wine/pixlin_baseline.exe" "$root/skin" "$objdump" "$rounds"
+    "$build_dir/bench/wine/pixlin_baseline.exe" "$root/skin" "$objdump" "$rounds" "$prefix_at_200"

@@ -23,7 +23,13 @@ wine_session_start() {
         rm -f "$display_file"
     fi
 
-    local fresh=no
+    wine_prefix_start
+}
+
+# Starts the server of the prefix in WINEPREFIX, making the prefix first if it is not there. With a dpi, the prefix's
+# screen has that resolution (LogPixels); a prefix keeps its resolution, so each scale wants a prefix of its own.
+wine_prefix_start() {
+    local dpi=${1:-} fresh=no
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         fresh=yes
         mkdir -p "$WINEPREFIX"
@@ -37,6 +43,13 @@ wine_session_start() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
             >/dev/null 2>&1 </dev/null
+    fi
+    if [ -n "$dpi" ] && ! grep -qi "^\"LogPixels\"=dword:$(printf '%08x' "$dpi")" "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+        # The resolution is read when the server starts.
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -p >/dev/null 2>&1 </dev/null
+        wine wineboot >/dev/null 2>&1 </dev/null
     fi
 }
 

@@ -115,6 +115,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 guard_.Run(hwnd_, [this] { Unload(kUnloadFromSessionEnd); });
             }
             return 0;
+        case WM_DPICHANGED:
+            guard_.Run(hwnd_, [this, wParam, lParam] {
+                OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            });
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "colour/clr_models.h"
+#include "window/display_scale.h"
 #include "window/form1_design.h"
 #include "window/form1_loupe.h"
 #include "window/handler_guard.h"
@@ -53,6 +54,8 @@ struct Form1Args {
     // The window drag sends its message through here: the system's move loop it starts is modal, so a test
     // records the message instead.
     MessageSender sendMessage = ::SendMessageW;
+    // The dpi of the monitor the window starts on; by default the system's answer for the window.
+    std::optional<int32_t> dpi;
 };
 
 // How a window came to be unloaded, as the query-unload handler is told.
@@ -104,6 +107,11 @@ public:
     void SetHeight(float twips);
     void SetPicture(SharedBitmap picture);
 
+    // The display scale the window is drawn at: its size, surface, shape, control places and fonts.
+    const DisplayScale& Display() const noexcept { return display_; }
+    // The monitor's dpi changed: everything takes the new scale and the window the suggested rectangle.
+    void OnDpiChanged(int32_t dpi, const RECT& suggested);
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -112,6 +120,8 @@ private:
     // Creation of the window and its controls in their design-time state.
     void CreateWindowAndControls();
     void CreateText1(HINSTANCE instance);
+    void CreateFonts();
+    void PlaceControlsInPixels();
 
     // Closing: the query-unload handler, then the window goes; runs once however many ways close it.
     void Unload(int16_t unloadMode);
@@ -157,11 +167,13 @@ private:
     HWND hwnd_ = nullptr;
     bool unloading_ = false;
 
+    DisplayScale display_;
     LayoutScale scale_;
-    int32_t dpiY_ = 96;
     Font boldFont_;
     Font regularFont_;
     SharedBitmap picture_;
+    // The picture enlarged to the display scale; none at 96 dpi, where the picture itself is the surface.
+    Bitmap surface_;
     PaintBuffer paintBuffer_;
 
     std::wstring programDirectory_;

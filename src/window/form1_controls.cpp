@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "window/resource.h"
-#include "window/twips.h"
+#include "winsvc/window_dpi.h"
 
 namespace pixlin {
 namespace {
@@ -46,14 +46,6 @@ void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
 
 void Form1::CreateWindowAndControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    {
-        const WindowDc screen(nullptr);
-        scale_.twipsPerPixelX = TwipsPerPixel(GetDeviceCaps(screen.get(), LOGPIXELSX));
-        scale_.twipsPerPixelY = TwipsPerPixel(GetDeviceCaps(screen.get(), LOGPIXELSY));
-        dpiY_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
-    boldFont_ = CreateArial(kArialBold975Points, dpiY_, FW_BOLD);
-    regularFont_ = CreateArial(kArialRegular9Points, dpiY_, FW_NORMAL);
     // The design-time picture of the window and of the picture box: one bitmap, shown by both.
     picture_ = LoadDefaultSkin(instance);
 
@@ -65,37 +57,55 @@ void Form1::CreateWindowAndControls() {
     if (hwnd_ == nullptr) {
         throw RunError(static_cast<int>(GetLastError()), "The window could not be created");
     }
+    display_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
+    scale_ = display_.Physical();
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        LabelControl& label = labels_[i];
-        label.place = kLabelDesign[i].place;
-        label.pixels = ToPixels(label.place, scale_);
-        switch (kLabelDesign[i].font) {
-            case ControlFont::ArialBold975:
-                label.font = boldFont_.get();
-                break;
-            case ControlFont::ArialRegular9:
-                label.font = regularFont_.get();
-                break;
-            case ControlFont::WindowDefault:
-                label.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-                break;
-        }
+        labels_[i].place = kLabelDesign[i].place;
     }
     shape1_.place = kShape1Design;
-    shape1_.pixels = ToPixels(shape1_.place, scale_);
     CreateText1(instance);
-    picture1_.emplace(kPicture1Design, scale_, picture_);
+    CreateFonts();
+    PlaceControlsInPixels();
+    picture1_.emplace(kPicture1Design, kUnscaledLayout, picture_);
     timer1_.emplace(hwnd_, kTimer1Id);
 }
 
+// The old fonts go only after every control has the new ones.
+void Form1::CreateFonts() {
+    Font bold = CreateArial(kArialBold975Points, display_.Dpi(), FW_BOLD);
+    Font regular = CreateArial(kArialRegular9Points, display_.Dpi(), FW_NORMAL);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        switch (kLabelDesign[i].font) {
+            case ControlFont::ArialBold975:
+                labels_[i].font = bold.get();
+                break;
+            case ControlFont::ArialRegular9:
+                labels_[i].font = regular.get();
+                break;
+            case ControlFont::WindowDefault:
+                labels_[i].font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+                break;
+        }
+    }
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(regular.get()), TRUE);
+    boldFont_ = std::move(bold);
+    regularFont_ = std::move(regular);
+}
+
+void Form1::PlaceControlsInPixels() {
+    for (LabelControl& label : labels_) {
+        label.pixels = ToPixels(label.place, scale_);
+    }
+    shape1_.pixels = ToPixels(shape1_.place, scale_);
+    const PixelRect text1 = ToPixels(text1Place_, scale_);
+    MoveWindow(text1_, text1.left, text1.top, text1.right - text1.left, text1.bottom - text1.top, TRUE);
+}
+
 void Form1::CreateText1(HINSTANCE instance) {
-    const PixelRect place = ToPixels(kText1Design, scale_);
     text1_ =
-        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL,
-                        place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
-    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(regularFont_.get()), FALSE);
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL, 0,
+                        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
     SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     text1PreviousProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::Text1Proc)));

@@ -20,7 +20,7 @@ constexpr int16_t kLastVersionWithoutLayers = 4;
 // The window is already on the screen: the controls move in one repaint at the end. Each control takes each
 // assignment on its own, so that one control refusing a place leaves the other one a key places unaffected.
 void Form1::ApplyLayout(std::string_view layoutBytes) {
-    for (const LayoutAssignment& assignment : ReadLayoutFile(layoutBytes, scale_)) {
+    for (const LayoutAssignment& assignment : ReadLayoutFile(layoutBytes, kUnscaledLayout)) {
         if (const auto* translucency = std::get_if<TranslucencyAssignment>(&assignment)) {
             SkipOnFailure([this, translucency] {
                 if (GetOsVersion() > kLastVersionWithoutLayers) {

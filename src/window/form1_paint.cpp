@@ -44,10 +44,11 @@ void Form1::OnPaint() {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
 
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (picture_ && *picture_) {
+    const HBITMAP surface = surface_ ? surface_.get() : (picture_ ? picture_->get() : nullptr);
+    if (surface != nullptr) {
         const MemoryDc source(CreateCompatibleDC(buffer));
-        const SelectedObject selectedPicture(source.get(), picture_->get());
-        const SIZE size = BitmapSize(picture_->get());
+        const SelectedObject selectedPicture(source.get(), surface);
+        const SIZE size = BitmapSize(surface);
         BitBlt(buffer, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
     }
     if (shape1_.fillColor) {

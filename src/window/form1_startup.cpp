@@ -3,6 +3,7 @@
 #include "window/data_paths.h"
 #include "window/resource.h"
 #include "window/skin.h"
+#include "window/skin_surface.h"
 #include "window/skip_on_failure.h"
 #include "window/twips.h"
 #include "winsvc/file_bytes.h"
@@ -123,6 +124,24 @@ void Form1::SetHeight(float twips) {
 
 void Form1::SetPicture(SharedBitmap picture) {
     picture_ = std::move(picture);
+    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
+    display_ = DisplayScale(dpi);
+    scale_ = display_.Physical();
+    CreateFonts();
+    PlaceControlsInPixels();
+    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
+    const Region current(CreateRectRgn(0, 0, 0, 0));
+    if (picture1_ && picture1_->hDC() != nullptr && GetWindowRgn(hwnd_, current.get()) != ERROR) {
+        Region region = RegionFromBitmap(*picture1_, display_);
+        SetWindowRgn(hwnd_, region.release(), TRUE);
+    }
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -31,7 +31,7 @@ void ApplySkin(Form1& form, PictureBox& picture) {
     // Nothing draws into a skin picture once it is loaded, so the window shares the box's instead of copying it.
     form.SetPicture(picture.Picture());
 
-    Region region = RegionFromBitmap(picture);
+    Region region = RegionFromBitmap(picture, form.Display());
     // From here on the region belongs to the window.
     SetWindowRgn(form.hwnd(), region.release(), TRUE);
 
@@ -39,7 +39,7 @@ void ApplySkin(Form1& form, PictureBox& picture) {
     ShowWindow(form.hwnd(), SW_SHOW);
 }
 
-Region RegionFromBitmap(const PictureBox& picture) {
+Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) {
     const LayoutScale& scale = picture.Scale();
     const int32_t height = TwipsToPixels(picture.Height(), scale.twipsPerPixelY);
     const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
@@ -48,7 +48,7 @@ Region RegionFromBitmap(const PictureBox& picture) {
     const HDC image = picture.hDC();
     const std::vector<RunRect> runs =
         ScanRuns(width, height, [image](int32_t x, int32_t y) { return static_cast<int32_t>(GetPixel(image, x, y)); });
-    Region region = RegionFromRuns(runs);
+    Region region = RegionFromRuns(display.IsStandard() ? runs : ScaleRuns(runs, display));
     if (!region) {
         throw RunError(HandlerGuard::kOutOfMemoryErrorNumber, "Out of memory");
     }

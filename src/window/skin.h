@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/display_scale.h"
 #include "winsvc/win_handles.h"
 
 namespace pixlin {
@@ -12,7 +13,8 @@ class PictureBox;
 void ApplySkin(Form1& form, PictureBox& picture);
 
 // The window region of the picture box's persistent image: the union of the one-pixel-high runs of pixels that
-// differ from the colour at (0, 0), in window coordinates. Throws when the system cannot make the region.
-Region RegionFromBitmap(const PictureBox& picture);
+// differ from the colour at (0, 0), enlarged nearest-neighbour to the display scale, in window coordinates. Throws
+// when the system cannot make the region.
+Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display = DisplayScale());
 
 }  // namespace pixlin

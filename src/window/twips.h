@@ -8,11 +8,11 @@
 namespace pixlin {
 
 inline constexpr int32_t kTwipsPerInch = 1440;
+inline constexpr int32_t kStandardDpi = 96;
 
 // Twips per screen pixel for a screen resolution in dots per inch (15 at 96 dpi), held as single. A resolution
 // the system cannot really report (zero or negative) counts as 96 dpi rather than dividing by zero.
 inline float TwipsPerPixel(int32_t dpi) {
-    constexpr int32_t kStandardDpi = 96;
     const int32_t usable = dpi > 0 ? dpi : kStandardDpi;
     return static_cast<float>(static_cast<double>(kTwipsPerInch) / usable);
 }

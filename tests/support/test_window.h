@@ -4,10 +4,12 @@
 // message queue handled as the message loop would.
 
 #include "winsvc/wide_text.h"
+#include "winsvc/win_handles.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace pixlin::testing {
 
@@ -56,6 +58,29 @@ inline bool DrainMessages() {
         }
     }
     return quit;
+}
+
+// A window shape as rows of '#' (covered) and '.' (cut out).
+using Coverage = std::vector<std::string>;
+
+// The pixels that the window's region covers, row by row over the window's rectangle, or nothing without a region.
+// Windows merges a region's rectangles as it likes, so the comparison is by pixel, not by rectangle.
+inline Coverage RegionCoverage(HWND window) {
+    const Region region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(window, region.get()) == ERROR) {
+        return {};
+    }
+    RECT place{};
+    GetWindowRect(window, &place);
+    Coverage rows;
+    for (int y = 0; y < place.bottom - place.top; ++y) {
+        std::string line;
+        for (int x = 0; x < place.right - place.left; ++x) {
+            line += PtInRegion(region.get(), x, y) ? '#' : '.';
+        }
+        rows.push_back(line);
+    }
+    return rows;
 }
 
 }  // namespace pixlin::testing

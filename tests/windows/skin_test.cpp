@@ -19,7 +19,9 @@ namespace pixlin {
 namespace {
 
 using testing::BmpFromRows;
+using testing::Coverage;
 using testing::DrainMessages;
+using testing::RegionCoverage;
 using testing::ScratchDir;
 using testing::StartPicker;
 
@@ -30,8 +32,6 @@ constexpr COLORREF kLight = RGB(200, 210, 220);
 // '.' is the key colour; 'n' differs from it in the blue channel by one.
 const testing::Palette kPalette{{'.', kKey}, {'#', kPanel}, {'o', kLight}, {'n', RGB(255, 0, 254)}};
 
-using Coverage = std::vector<std::string>;
-
 // The expected window shape: every non-key pixel of the art, as '#'.
 Coverage Opaque(const std::vector<std::string_view>& art) {
     Coverage rows;
@@ -39,26 +39,6 @@ Coverage Opaque(const std::vector<std::string_view>& art) {
         std::string line;
         for (const char pixel : row) {
             line += pixel == '.' ? '.' : '#';
-        }
-        rows.push_back(line);
-    }
-    return rows;
-}
-
-// The pixels that the window's region covers, row by row over the window's rectangle, or nothing without a region.
-// Windows merges a region's rectangles as it likes, so the comparison is by pixel, not by rectangle.
-Coverage RegionCoverage(HWND window) {
-    const Region region(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(window, region.get()) == ERROR) {
-        return {};
-    }
-    RECT place{};
-    GetWindowRect(window, &place);
-    Coverage rows;
-    for (int y = 0; y < place.bottom - place.top; ++y) {
-        std::string line;
-        for (int x = 0; x < place.right - place.left; ++x) {
-            line += PtInRegion(region.get(), x, y) ? '#' : '.';
         }
         rows.push_back(line);
     }
