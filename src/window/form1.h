@@ -122,6 +122,7 @@ private:
     void CreateText1(HINSTANCE instance);
     void CreateFonts();
     void PlaceControlsInPixels();
+    void ArrangeLoupe();
 
     // Closing: the query-unload handler, then the window goes; runs once however many ways close it.
     void Unload(int16_t unloadMode);

@@ -51,12 +51,14 @@ void Form1::ApplyLayout(std::string_view layoutBytes) {
             });
         }
     }
-    SkipOnFailure([this] {
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        loupe_.Arrange(scale_, {client.left, client.top, client.right, client.bottom});
-    });
+    SkipOnFailure([this] { ArrangeLoupe(); });
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Form1::ArrangeLoupe() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    loupe_.Arrange(scale_, {client.left, client.top, client.right, client.bottom});
 }
 
 // A place whose pixels overflow is refused before anything changes, so the control keeps its previous place.
