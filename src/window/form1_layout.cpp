@@ -21,6 +21,9 @@ constexpr int16_t kLastVersionWithoutLayers = 4;
 
 // Small enough that the window answers its messages between two chunks even on a slow disk.
 constexpr DWORD kLayoutChunkBytes = 64 * 1024;
+// A load shorter than this runs before the first message is answered, as start-up always did; a longer one answers
+// between chunks, so that the window is not deaf to Esc while it lasts.
+constexpr ULONGLONG kQuietLoadMs = 200;
 
 // What the layout file does to one control: its place, and its text colour where it takes one.
 struct ControlEffect {
@@ -105,9 +108,10 @@ void Form1::ApplyLayout(HANDLE file) {
     LayoutLineSplitter lines;
     std::string chunk(kLayoutChunkBytes, '\0');
     DWORD read = 0;
+    const ULONGLONG began = GetTickCount64();
     while (ReadFile(file, chunk.data(), kLayoutChunkBytes, &read, nullptr) && read > 0) {
         lines.Feed(std::string_view(chunk.data(), read), takeLine);
-        if (!AnswerPendingMessages(hwnd_)) {
+        if (GetTickCount64() - began >= kQuietLoadMs && !AnswerPendingMessages(hwnd_)) {
             return;
         }
     }
