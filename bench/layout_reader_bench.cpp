@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "window/layout_lines.h"
 #include "window/layout_reader.h"
 
 namespace {
@@ -56,5 +59,31 @@ void BM_ReadLayoutFileLongLine(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
 }
 BENCHMARK(BM_ReadLayoutFileLongLine);
+
+// A million name-box lines, fed as the window reads the file: in 64 KB chunks, one line's assignments at a time.
+void BM_StreamMillionTextLines(benchmark::State& state) {
+    std::string file;
+    for (int i = 0; i < 1'000'000; ++i) {
+        file += "text=56,204,226,16,3155488\r\n";
+    }
+    constexpr std::size_t kChunk = 64 * 1024;
+    for (auto _ : state) {
+        std::vector<pixlin::LayoutAssignment> assignments;
+        std::size_t taken = 0;
+        const auto takeLine = [&](std::string_view line) {
+            assignments.clear();
+            pixlin::ReadLayoutLine(line, pixlin::LayoutScale{}, assignments);
+            taken += assignments.size();
+        };
+        pixlin::LayoutLineSplitter lines;
+        for (std::size_t at = 0; at < file.size(); at += kChunk) {
+            lines.Feed(std::string_view(file).substr(at, kChunk), takeLine);
+        }
+        lines.Finish(takeLine);
+        benchmark::DoNotOptimize(taken);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
+}
+BENCHMARK(BM_StreamMillionTextLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace

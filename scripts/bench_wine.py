@@ -23,6 +23,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "support"))
 from bmp import bmp_bytes  # noqa: E402
+import heavy_skins  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 TIMER_TICK_MS = 10
@@ -292,6 +293,20 @@ TABLE = (
         lambda pixlin, baseline: verdict(pixlin <= REST_CPU_FACTOR * baseline)),
 )
 
+# Start-up with heavy skins, each in a folder of its own beside the default skin: what goes into the folder.
+HEAVY_SKINS = (
+    ("Start → window visible, default skin, same rounds as below (ms)", "default", {}),
+    ("Start → window visible, skin of 5,000 runs (ms)", "runs5k", {"pixlin.dat1": lambda: heavy_skins.stripes(5000)}),
+    ("Start → window visible, skin of 20,000 runs (ms)", "runs20k",
+     {"pixlin.dat1": lambda: heavy_skins.stripes(20000)}),
+    ("Start → window visible, skin of 80,000 runs (ms)", "runs80k",
+     {"pixlin.dat1": lambda: heavy_skins.stripes(80000)}),
+    ("Start → window visible, 1000 × 1000 photo skin, 5 % key pixels (ms)", "photo",
+     {"pixlin.dat1": lambda: heavy_skins.photo(1000, 1000, 5)}),
+)
+for label, key, _ in HEAVY_SKINS:
+    TABLE += (Row(label, key, milliseconds, lambda baseline: "measured"),)
+
 
 def main():
     pixlin_exe, baseline_exe, skin_dir, objdump, rounds = sys.argv[1:6]
@@ -311,6 +326,14 @@ def main():
         shutil.copy(pixlin_exe, folders["large"] / "pixlin.exe")
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
         (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
+        for _, key, files in HEAVY_SKINS:
+            folders[key] = work / key
+            folders[key].mkdir()
+            for name in ("pixlin.dat0", "pixlin.dat1", "pixlin.dat2"):
+                shutil.copy(Path(skin_dir) / name, folders[key])
+            shutil.copy(pixlin_exe, folders[key] / "pixlin.exe")
+            for name, make in files.items():
+                (folders[key] / name).write_bytes(make())
 
         # The first start in a session loads Wine's own DLLs from disk; leave it out of the figures.
         for exe_name in ("pixlin.exe", "pixlin_baseline.exe"):
@@ -318,6 +341,7 @@ def main():
 
         runs = {"pixlin.exe": [], "pixlin_baseline.exe": []}
         large_starts = []
+        heavy_starts = {key: [] for _, key, _ in HEAVY_SKINS}
         scaled_runs = []
         for round_number in range(rounds):
             order = ["pixlin.exe", "pixlin_baseline.exe"]
@@ -328,6 +352,9 @@ def main():
                 print(f"round {round_number + 1}/{rounds} {exe_name}: {runs[exe_name][-1]}", file=sys.stderr)
             large_starts.append(measure_start_only(x, folders["large"], "pixlin.exe"))
             print(f"round {round_number + 1}/{rounds} 1000x1000 skin: {large_starts[-1]:.0f} ms", file=sys.stderr)
+            for _, key, _ in HEAVY_SKINS:
+                heavy_starts[key].append(measure_start_only(x, folders[key], "pixlin.exe"))
+                print(f"round {round_number + 1}/{rounds} {key}: {heavy_starts[key][-1]:.0f} ms", file=sys.stderr)
         # The prefix at 200 % runs after the others: the first start after a switch between two prefixes on one
         # display takes seconds more (measured: about 11 s), which belongs to neither program.
         if prefix_at_200:
@@ -346,6 +373,8 @@ def main():
     figures["exe_bytes"] = os.path.getsize(pixlin_exe), os.path.getsize(baseline_exe)
     figures["imports"] = imported_dlls(objdump, pixlin_exe), imported_dlls(objdump, baseline_exe)
     figures["large_start_ms"] = statistics.median(large_starts), None
+    for key, starts in heavy_starts.items():
+        figures[key] = statistics.median(starts), None
     table = TABLE
     if scaled_runs:
         figures["scaled_start_ms"] = statistics.median(r[0] for r in scaled_runs), figures["start_ms"][0]

@@ -134,9 +134,7 @@ private:
     void SizeToPicture();
     void MoveToTopRight();
     bool LoadSkinLayout();
-    void ApplyLayout(std::string_view layoutBytes);
-    void PlaceControl(Form1Control control, PlacementProperty property, float twips);
-    void SetControlForeColor(Form1Control control, COLORREF colour);
+    void ApplyLayout(HANDLE file);
 
     // Sampling.
     void ShowSample(Point pixel, std::optional<COLORREF> colour);

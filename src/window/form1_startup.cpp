@@ -6,7 +6,6 @@
 #include "window/skin_surface.h"
 #include "window/skip_on_failure.h"
 #include "window/twips.h"
-#include "winsvc/file_bytes.h"
 #include "winsvc/hotkey.h"
 #include "winsvc/message_box.h"
 #include "winsvc/module_file.h"
@@ -20,6 +19,8 @@ namespace {
 constexpr UINT kTimer1IntervalMs = 10;
 constexpr wchar_t kLayoutFileName[] = L"pixlin.dat0";
 constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
+// No layout comes near this size; a larger file is damaged or hostile, and is refused before anything of it is read.
+constexpr LONGLONG kMaxLayoutBytes = 64LL * 1024 * 1024;
 
 }  // namespace
 
@@ -38,6 +39,10 @@ void Form1::Form_Load() {
     MoveToTopRight();
     if (!LoadSkinLayout()) {
         EndWithoutUnload();
+        return;
+    }
+    // Closed while its layout loaded.
+    if (hwnd_ == nullptr) {
         return;
     }
     // A skin that failed before its end has not shown the window yet.
@@ -68,19 +73,24 @@ void Form1::MoveToTopRight() {
     SkipOnFailure([this] { SetLeft(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX) - Width()); });
 }
 
-// False when the layout file cannot be opened: the failure has been shown and the program is to end. A skin author's
-// editor may hold the file open, for writing or to replace it on save: that is no reason not to read it.
+// False when the layout file cannot be opened or is too large: the failure has been shown and the program is to end.
+// A skin author's editor may hold the file open, for writing or to replace it on save: that is no reason not to read
+// it.
 bool Form1::LoadSkinLayout() {
     const FileHandle file(CreateFileW(DataPath(kLayoutFileName).c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD code = GetLastError();
-        const std::wstring text = SystemErrorText(code) + L"\r\n" + kLayoutFileName;
-        ShowMessageBox(hwnd_, text, std::to_wstring(code), MB_OK | MB_ICONERROR, IDR_THEMED_DIALOGS);
+    DWORD failure = file ? ERROR_SUCCESS : GetLastError();
+    LARGE_INTEGER size{};
+    if (file && GetFileSizeEx(file.get(), &size) && size.QuadPart > kMaxLayoutBytes) {
+        failure = ERROR_FILE_TOO_LARGE;
+    }
+    if (failure != ERROR_SUCCESS) {
+        const std::wstring text = SystemErrorText(failure) + L"\r\n" + kLayoutFileName;
+        ShowMessageBox(hwnd_, text, std::to_wstring(failure), MB_OK | MB_ICONERROR, IDR_THEMED_DIALOGS);
         return false;
     }
-    SkipOnFailure([this, &file] { ApplyLayout(ReadToEnd(file.get())); });
+    SkipOnFailure([this, &file] { ApplyLayout(file.get()); });
     return true;
 }
 

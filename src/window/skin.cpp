@@ -8,6 +8,7 @@
 #include "window/handler_guard.h"
 #include "window/picture_box.h"
 #include "window/twips.h"
+#include "winsvc/dc_pixel_rows.h"
 #include "winsvc/region_runs.h"
 #include "winsvc/window_region.h"
 
@@ -44,10 +45,10 @@ Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) 
     const int32_t height = TwipsToPixels(picture.Height(), scale.twipsPerPixelY);
     const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
 
-    // One pixel at a time: CLR_INVALID, for a pixel that cannot be read, compares like any other colour.
-    const HDC image = picture.hDC();
+    // CLR_INVALID, for a pixel that cannot be read, compares like any other colour.
+    DcPixelRows pixels(picture.hDC(), width);
     const std::vector<RunRect> runs =
-        ScanRuns(width, height, [image](int32_t x, int32_t y) { return static_cast<int32_t>(GetPixel(image, x, y)); });
+        ScanShape(width, height, [&pixels](int32_t x, int32_t y) { return pixels.At(x, y); });
     Region region = RegionFromRuns(display.IsStandard() ? runs : ScaleRuns(runs, display));
     if (!region) {
         throw RunError(HandlerGuard::kOutOfMemoryErrorNumber, "Out of memory");

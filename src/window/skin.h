@@ -13,8 +13,9 @@ class PictureBox;
 void ApplySkin(Form1& form, PictureBox& picture);
 
 // The window region of the picture box's persistent image: the union of the one-pixel-high runs of pixels that
-// differ from the colour at (0, 0), enlarged nearest-neighbour to the display scale, in window coordinates. Throws
-// when the system cannot make the region.
+// differ from the colour at (0, 0), enlarged nearest-neighbour to the display scale, in window coordinates; above
+// kMaxShapeRuns runs, each row filled from its first to its last such pixel. Throws when the system cannot make the
+// region.
 Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display = DisplayScale());
 
 }  // namespace pixlin

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "winsvc/win_handles.h"
-
 namespace pixlin {
 namespace {
 
@@ -24,15 +22,6 @@ std::string ReadToEnd(HANDLE file) {
         bytes.append(chunk.data(), read);
     }
     return bytes;
-}
-
-std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return std::nullopt;
-    }
-    return ReadToEnd(file.get());
 }
 
 }  // namespace pixlin

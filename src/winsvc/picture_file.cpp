@@ -10,6 +10,7 @@
 #include <wincodec.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace pixlin {
 namespace {
@@ -90,8 +91,18 @@ Bitmap BitmapFromImagingComponent(const std::wstring& path) {
 }  // namespace
 
 Bitmap LoadPictureFile(const std::wstring& path) {
-    const std::optional<std::string> file = ReadWholeFile(path);
-    if (!file || file->empty()) {
+    std::optional<std::string> file;
+    {
+        const FileHandle handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER size{};
+        if (!handle || !GetFileSizeEx(handle.get(), &size) || size.QuadPart <= 0 ||
+            static_cast<uint64_t>(size.QuadPart) > kMaxPictureFileBytes) {
+            return {};
+        }
+        file = ReadToEnd(handle.get());
+    }
+    if (file->empty()) {
         return {};
     }
     if (const std::optional<BmpLayout> layout = ReadBmpLayout(*file, kMaxPictureSide);

@@ -8,5 +8,8 @@ namespace pixlin {
 // keeps its built-in skin.
 inline constexpr std::int32_t kMaxPictureSide = 16384;
 inline constexpr std::uint64_t kMaxPictureBytes = 256u * 1024u * 1024u;
+// A file larger than the largest picture's pixels and room for its headers, palette and metadata is refused by its
+// size, before anything of it is read.
+inline constexpr std::uint64_t kMaxPictureFileBytes = kMaxPictureBytes + 1024u * 1024u;
 
 }  // namespace pixlin

@@ -209,6 +209,25 @@ expect_usable() {
     wait_for 10 picker_gone || fail "$what: Esc did not end the program"
 }
 
+# Milliseconds since some fixed point, for start-up times.
+now_ms() {
+    echo $(($(date +%s%N) / 1000000))
+}
+
+# How long the picker takes from start to its visible window, in milliseconds, with whatever is in its folder; the
+# window is left open in PICKER_WINDOW.
+timed_start() {
+    local began
+    began=$(now_ms)
+    start_picker
+    echo $(($(now_ms) - began)) >"$E2E_DIR/start_ms"
+}
+
+# The picker's peak memory so far (VmHWM) in kB. The process `wine` becomes is the Windows process itself.
+picker_peak_kb() {
+    awk '/^VmHWM:/ {print $2}' "/proc/$PICKER_PID/status"
+}
+
 # A second copy of the picker as a clock, started after the first so that it gets no hot key. Its skin is a few
 # pixels in the top right corner of the screen, all of it the quit control; its caption follows the pointer as the
 # first copy's does. Once it shows a move, a sampling tick has passed since that move: a check that the first copy
