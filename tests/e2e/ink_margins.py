@@ -12,8 +12,8 @@ import sys
 def main():
     path, width = sys.argv[1], int(sys.argv[2])
     pixels = open(path, "rb").read()
-    for spec in sys.argv[3:]:
-        name, rect, kind = spec.split(":")
+    for box in sys.argv[3:]:
+        name, rect, kind = box.split(":")
         left, top, box_width, box_height = (int(v) for v in rect.split(","))
         rows, columns = [], []
         for y in range(top, top + box_height):
