@@ -294,3 +294,16 @@ expect_sampling_resumes() {
     xdotool mousemove "$1" "$2"
     wait_for 5 window_name_is "$PICKER_WINDOW" "X:$1   Y:$2" || fail "the picker does not sample again after Ctrl+F12"
 }
+
+# Fails, keeping the pictures in $shots beyond the run, for a look at what went wrong.
+fail_with_shots() {
+    local kept
+    kept=$(mktemp -d "${TMPDIR:-/tmp}/pixlin-shots.XXXXXX")
+    cp "$shots"/*.png "$kept"/ 2>/dev/null || true
+    fail "$* (pictures in $kept)"
+}
+
+# Number of white pixels in a black and white picture.
+white_pixels() {
+    convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
+}

@@ -10,17 +10,6 @@ outline_colour=00c8ff
 shots=$E2E_DIR/shots
 mkdir -p "$shots"
 
-fail_with_shots() {
-    local kept
-    kept=$(mktemp -d "${TMPDIR:-/tmp}/pixlin-preview-shots.XXXXXX")
-    cp "$shots"/*.png "$kept"/ 2>/dev/null || true
-    fail "$* (pictures in $kept)"
-}
-
-white_pixels() {
-    convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-
 # White where the picture has the colour rrggbb.
 colour_mask() {
     convert "$1" -alpha off -fill black +opaque "#$3" -fill white -opaque "#$3" -colorspace gray "$2"

@@ -9,19 +9,6 @@ skin_bitmap=$E2E_SKIN/pixlin.dat1
 shots=$E2E_DIR/shots
 mkdir -p "$shots"
 
-# The screenshots outlive a failed run, for a look at what went wrong.
-fail_with_shots() {
-    local kept
-    kept=$(mktemp -d "${TMPDIR:-/tmp}/pixlin-skin-shots.XXXXXX")
-    cp "$shots"/*.png "$kept"/ 2>/dev/null || true
-    fail "$* (screenshots in $kept)"
-}
-
-# Number of white pixels in a black and white picture.
-white_pixels() {
-    convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-
 # The window as it is on the screen now.
 window_shot() {
     local x y width height
