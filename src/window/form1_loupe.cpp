@@ -39,13 +39,15 @@ bool Form1Loupe::Contains(int32_t x, int32_t y) const noexcept {
     return state_ && state_->Geometry().box.Contains(x, y);
 }
 
-void Form1Loupe::Follow(HWND window, Point sample) {
+std::optional<COLORREF> Form1Loupe::Follow(HWND window, HDC screen, Point sample) {
     if (!state_) {
-        return;
+        return std::nullopt;
     }
     state_->Follow(sample);
-    Capture();
+    capture_.Capture(screen, state_->Geometry().ShownArea(state_->View()));
     Render(window);
+    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(sample.x, sample.y);
+    return colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
 }
 
 void Form1Loupe::Hold(HWND window) {

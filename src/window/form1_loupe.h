@@ -39,8 +39,9 @@ public:
     // Whether a window point lies in the loupe's box: the box takes its clicks and the wheel.
     bool Contains(int32_t x, int32_t y) const noexcept;
 
-    // Live sampling: centres the loupe on the sampled pixel and reads the screen around it.
-    void Follow(HWND window, Point sample);
+    // Live sampling: centres the loupe on the sampled pixel and reads the screen around it through `screen`, a DC of
+    // the whole screen. That one read holds the sampled pixel too: its colour value 0x00BBGGRR, when it was readable.
+    std::optional<COLORREF> Follow(HWND window, HDC screen, Point sample);
     // Sampling stops: the loupe keeps a picture of the screen with room around the view to move in.
     void Hold(HWND window);
     // Sampling resumes: the next sample centres the loupe again.

@@ -18,7 +18,12 @@ void Form1::Timer1_Timer() {
     COLORREF colour = CLR_INVALID;
     {
         const WindowDc screen(nullptr);
-        colour = args_.readPixel(screen.get(), now.x, now.y);
+        // With a loupe, its one read of the screen around the pointer holds the sampled pixel as well.
+        if (const std::optional<COLORREF> seen = loupe_.Follow(hwnd_, screen.get(), now)) {
+            colour = *seen;
+        } else {
+            colour = args_.readPixel(screen.get(), now.x, now.y);
+        }
         if (colour == CLR_INVALID) {
             BitBlt(picture1_->hDC(), 0, 0, 1, 1, screen.get(), now.x, now.y, SRCCOPY);
             colour = args_.readPixel(picture1_->hDC(), 0, 0);
@@ -26,7 +31,6 @@ void Form1::Timer1_Timer() {
     }
     // Masking an unreadable pixel would show white; the tick shows no colour instead.
     ShowSample(now, colour == CLR_INVALID ? std::nullopt : std::optional<COLORREF>(colour));
-    loupe_.Follow(hwnd_, now);
 }
 
 // A pixel picked in the loupe shows exactly as if the pointer had sampled it.

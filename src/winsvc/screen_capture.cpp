@@ -22,7 +22,11 @@ PixelRect VirtualScreen() {
 
 bool ScreenCapture::Capture(const PixelRect& area) {
     const WindowDc screen(nullptr);
-    return CaptureFrom(screen.get(), VirtualScreen(), area);
+    return Capture(screen.get(), area);
+}
+
+bool ScreenCapture::Capture(HDC screen, const PixelRect& area) {
+    return CaptureFrom(screen, VirtualScreen(), area);
 }
 
 bool ScreenCapture::CaptureFrom(HDC source, const PixelRect& bounds, const PixelRect& area) {

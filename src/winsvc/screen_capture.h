@@ -14,6 +14,8 @@ public:
     // Reads `area` (screen pixels) of the virtual screen; the part beyond it is marked as holding no pixels. False
     // when nothing could be read: then the block holds no pixels at all, never those of an earlier capture.
     bool Capture(const PixelRect& area);
+    // The same through a DC of the whole screen the caller already holds.
+    bool Capture(HDC screen, const PixelRect& area);
 
     // The same from any DC whose readable pixels are `bounds`, in the DC's coordinates, which are also the area's.
     bool CaptureFrom(HDC source, const PixelRect& bounds, const PixelRect& area);

@@ -105,6 +105,20 @@ protected:
     std::optional<ScratchDir> folder_;
 };
 
+// Live, the loupe's read of the screen also gives the readouts their colour: each shows the pointed pixel, also where
+// the loupe's area reaches beyond the screen.
+TEST_F(Form1LoupeTest, LiveSamplingShowsThePointedPixel) {
+    const auto form = Start(kLoupeLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    ASSERT_TRUE(ShowDistinct(patchWindow_, patch_));
+    for (const Point offset : {Point{60, 50}, Point{0, 0}, Point{3, 0}, Point{0, 5}, Point{159, 139}}) {
+        const Point pixel = At(offset.x, offset.y);
+        SetCursorPos(pixel.x, pixel.y);
+        form->Timer1_Timer();
+        ExpectShows(*form, pixel, "at " + std::to_string(offset.x) + "," + std::to_string(offset.y));
+    }
+}
+
 TEST_F(Form1LoupeTest, AClickOnAHeldCellShowsThatPixelEverywhere) {
     const struct {
         int32_t column;
