@@ -8,6 +8,8 @@ so that neither always runs on a colder machine.
     bench_wine.py PIXLIN_EXE BASELINE_EXE SKIN_DIR OBJDUMP ROUNDS [PREFIX_AT_200]
 
 PREFIX_AT_200 is a Wine prefix whose screen has 192 dpi: pixlin.exe is measured there too, against itself at 100 %.
+The skin must place a loupe (a `zoom=` line): pixlin.exe is measured with it against the same skin without that line,
+over a picture of distinct pixels on the whole screen.
 """
 
 import ctypes
@@ -39,6 +41,16 @@ MOVING_CPU_FACTOR = 1.1
 CAPTION_TICKS = 2
 MEMORY_SLACK_MB = 2
 EXE_LIMIT_BYTES = 1024 * 1024
+# The loupe's targets, each against the same skin without the loupe. At rest the loupe does nothing, so its figure
+# is the other's within the spread of two runs.
+LOUPE_REST_CPU_FACTOR = 1.1
+LOUPE_MOVING_CPU_FACTOR = 1.3
+LOUPE_TICKS = 2
+LOUPE_MEMORY_SLACK_MB = 0.5
+LOUPE_SAMPLES = 30
+LOUPE_POLL_S = 0.0005
+# Where the pointer stands while the loupe's middle cell is looked for: left of the window, which starts top right.
+LOUPE_FIND_POINT = (150, 150)
 
 
 class Xlib:
@@ -47,6 +59,8 @@ class Xlib:
     PROPERTY_NOTIFY = 28
     PROPERTY_CHANGE_MASK = 1 << 22
     WM_NAME = 39
+    ALL_PLANES = 0xFFFFFFFF
+    Z_PIXMAP = 2
 
     def __init__(self):
         lib = ctypes.CDLL("libX11.so.6")
@@ -67,6 +81,14 @@ class Xlib:
             ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
             ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
         lib.XFree.argtypes = [ctypes.c_void_p]
+        lib.XGetImage.restype = ctypes.c_void_p
+        lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                  ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        lib.XGetPixel.restype = ctypes.c_ulong
+        lib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+        lib.XDestroyImage.argtypes = [ctypes.c_void_p]
+        lib.XDisplayWidth.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        lib.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
         self.lib = lib
         self.display = lib.XOpenDisplay(None)
         if not self.display:
@@ -77,6 +99,29 @@ class Xlib:
     def move_pointer(self, x, y):
         self.lib.XWarpPointer(self.display, 0, self.root, 0, 0, 0, 0, x, y)
         self.lib.XSync(self.display, 0)
+
+    def screen_size(self):
+        return self.lib.XDisplayWidth(self.display, 0), self.lib.XDisplayHeight(self.display, 0)
+
+    def screen_pixels(self, left, top, width, height):
+        """The screen's pixels in a rectangle as 0xRRGGBB values, row by row (a 24-bit TrueColor screen)."""
+        image = self.lib.XGetImage(self.display, self.root, left, top, width, height, self.ALL_PLANES, self.Z_PIXMAP)
+        if not image:
+            sys.exit(f"cannot read the screen at {left},{top} {width}x{height}")
+        try:
+            return [[self.lib.XGetPixel(image, x, y) & 0xFFFFFF for x in range(width)] for y in range(height)]
+        finally:
+            self.lib.XDestroyImage(image)
+
+    def wait_for_pixel(self, x, y, expected, timeout_s):
+        """Seconds from now until the screen pixel at (x, y) has the expected value, or None."""
+        start = time.perf_counter()
+        while True:
+            if self.screen_pixels(x, y, 1, 1)[0][0] == expected:
+                return time.perf_counter() - start
+            if time.perf_counter() - start > timeout_s:
+                return None
+            time.sleep(LOUPE_POLL_S)
 
     def watch_properties(self, window):
         self.lib.XSelectInput(self.display, window, self.PROPERTY_CHANGE_MASK)
@@ -164,18 +209,13 @@ class Program:
             self.process.wait()
 
 
-def measure(x, folder, exe_name):
-    """One round of every timed figure for one program."""
-    x.move_pointer(*REST_POINT)
-    program = Program(folder, exe_name)
-    figures = {"start_ms": program.start_ms}
-    # Let start-up finish before anything is counted.
-    time.sleep(1.0)
-
+def cpu_at_rest_ms(program):
     before = cpu_seconds(program.pid)
     time.sleep(SAMPLE_SECONDS)
-    figures["rest_cpu_ms"] = (cpu_seconds(program.pid) - before) * 1000
+    return (cpu_seconds(program.pid) - before) * 1000
 
+
+def cpu_moving_ms(x, program):
     moves = int(SAMPLE_SECONDS / MOVE_EVERY_S)
     before = cpu_seconds(program.pid)
     began = time.perf_counter()
@@ -183,14 +223,30 @@ def measure(x, folder, exe_name):
         x.move_pointer(100 + i % 400, 300 + (i // 400) * 7)
         time.sleep(MOVE_EVERY_S)
     elapsed = time.perf_counter() - began
-    figures["moving_cpu_ms"] = (cpu_seconds(program.pid) - before) * 1000 * SAMPLE_SECONDS / elapsed
+    return (cpu_seconds(program.pid) - before) * 1000 * SAMPLE_SECONDS / elapsed
+
+
+def latency_points(count):
+    """Pointer places for latency samples, each after a pause: uneven pauses, so that the moves fall at every phase
+    of the program's timer."""
+    for i in range(count):
+        time.sleep(0.05 + (i % 7) * 0.0013)
+        yield 200 + 11 * i, 400 + 3 * i
+
+
+def measure(x, folder, exe_name):
+    """One round of every timed figure for one program."""
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, exe_name)
+    figures = {"start_ms": program.start_ms}
+    # Let start-up finish before anything is counted.
+    time.sleep(1.0)
+    figures["rest_cpu_ms"] = cpu_at_rest_ms(program)
+    figures["moving_cpu_ms"] = cpu_moving_ms(x, program)
 
     x.watch_properties(program.window)
     latencies = []
-    for i in range(CAPTION_SAMPLES):
-        # Uneven pauses, so that the moves fall at every phase of the program's timer.
-        time.sleep(0.05 + (i % 7) * 0.0013)
-        point = (200 + 11 * i, 400 + 3 * i)
+    for point in latency_points(CAPTION_SAMPLES):
         x.move_pointer(*point)
         waited = x.wait_for_name(program.window, f"X:{point[0]}   Y:{point[1]}", 2.0)
         latencies.append(float("inf") if waited is None else waited * 1000)
@@ -199,6 +255,75 @@ def measure(x, folder, exe_name):
     figures["peak_mb"] = peak_memory_mb(program.pid)
     program.stop()
     return figures
+
+
+def distinct_pixel(x, y):
+    """A colour of its own for every pixel of a screen up to 4096 x 4096, as 0xRRGGBB."""
+    return (x % 256) << 16 | (y % 256) << 8 | (x // 256) << 4 | y // 256
+
+
+def show_distinct_pixels(x, work):
+    """Puts a picture of distinct pixels on the whole screen, and checks that the screen shows it."""
+    width, height = x.screen_size()
+    picture = work / "distinct.ppm"
+    rows = (b"".join(distinct_pixel(px, py).to_bytes(3, "big") for px in range(width)) for py in range(height))
+    picture.write_bytes(f"P6 {width} {height} 255\n".encode() + b"".join(rows))
+    # display exits with 1 even when it has set the picture; the screen itself shows whether it has.
+    subprocess.run(["display", "-window", "root", str(picture)], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+    for px, py in ((0, 0), (width - 1, height - 1), LOUPE_FIND_POINT):
+        if x.screen_pixels(px, py, 1, 1)[0][0] != distinct_pixel(px, py):
+            sys.exit(f"the screen does not show the picture of distinct pixels at {px},{py}")
+
+
+def loupe_middle(x, program):
+    """The screen place of the loupe's middle cell: the centre of the block of window pixels that shows the pointed
+    pixel's colour. Found on the screen rather than computed, so that it holds for any skin and factor."""
+    x.move_pointer(*LOUPE_FIND_POINT)
+    place = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", program.window).split())
+    left, top, width, height = (int(place[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    expected = distinct_pixel(*LOUPE_FIND_POINT)
+    deadline = time.perf_counter() + 5
+    while time.perf_counter() < deadline:
+        found = [(px, py) for py, row in enumerate(x.screen_pixels(left, top, width, height))
+                 for px, value in enumerate(row) if value == expected]
+        if found:
+            xs, ys = [p[0] for p in found], [p[1] for p in found]
+            # One cell's inside: at least 2 x 2 pixels, at most the largest factor across.
+            if len(found) >= 4 and max(xs) - min(xs) < 32 and max(ys) - min(ys) < 32:
+                return left + (min(xs) + max(xs)) // 2, top + (min(ys) + max(ys)) // 2
+            sys.exit(f"the colour of {LOUPE_FIND_POINT} shows in the window as {len(found)} pixels across"
+                     f" {min(xs)}..{max(xs)} x {min(ys)}..{max(ys)}, not as one loupe cell")
+        time.sleep(0.05)
+    sys.exit(f"the loupe does not show the pixel at {LOUPE_FIND_POINT}")
+
+
+def measure_loupe(x, folder, with_loupe):
+    """One round of the loupe's figures: pixlin.exe with the skin's loupe, or with the same skin without it."""
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, "pixlin.exe")
+    time.sleep(1.0)
+    figures = {"loupe_rest_cpu_ms": cpu_at_rest_ms(program), "loupe_moving_cpu_ms": cpu_moving_ms(x, program)}
+    if with_loupe:
+        middle = loupe_middle(x, program)
+        latencies = []
+        for point in latency_points(LOUPE_SAMPLES):
+            x.move_pointer(*point)
+            waited = x.wait_for_pixel(*middle, distinct_pixel(*point), 2.0)
+            latencies.append(float("inf") if waited is None else waited * 1000)
+        figures["loupe_ms"] = statistics.median(latencies)
+    figures["loupe_peak_mb"] = peak_memory_mb(program.pid)
+    program.stop()
+    return figures
+
+
+def without_zoom(layout):
+    """The layout file's bytes without its `zoom=` lines."""
+    lines = layout.splitlines(keepends=True)
+    kept = [line for line in lines if not line.startswith(b"zoom=")]
+    if len(kept) == len(lines):
+        sys.exit("the skin places no loupe: its pixlin.dat0 has no zoom= line")
+    return b"".join(kept)
 
 
 def measure_scaled(x, folder, prefix):
@@ -294,6 +419,22 @@ TABLE = (
         milliseconds,
         lambda baseline: f"≤ {REST_CPU_FACTOR} × pixlin.exe at 100 % = {REST_CPU_FACTOR * baseline:.0f}",
         lambda pixlin, baseline: verdict(pixlin <= REST_CPU_FACTOR * baseline)),
+    Row(f"Loupe: CPU time over {SAMPLE_SECONDS} s, pointer at rest (ms; baseline: same skin without the loupe)",
+        "loupe_rest_cpu_ms", milliseconds,
+        lambda baseline: f"unchanged: ≤ {LOUPE_REST_CPU_FACTOR} × without = {LOUPE_REST_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= LOUPE_REST_CPU_FACTOR * baseline)),
+    Row(f"Loupe: CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms"
+        " (ms; baseline: same skin without the loupe)", "loupe_moving_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {LOUPE_MOVING_CPU_FACTOR} × without = {LOUPE_MOVING_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= LOUPE_MOVING_CPU_FACTOR * baseline)),
+    Row("Loupe: pointer move → loupe's middle cell shows the new pixel (10 ms ticks)", "loupe_ms",
+        lambda ms: f"{ms / TIMER_TICK_MS:.1f} ({ms:.1f} ms)",
+        lambda baseline: f"≤ {LOUPE_TICKS}",
+        lambda pixlin, baseline: verdict(pixlin <= LOUPE_TICKS * TIMER_TICK_MS)),
+    Row("Loupe: peak memory, VmHWM (MB; baseline: same skin without the loupe)", "loupe_peak_mb",
+        lambda mb: f"{mb:.1f}",
+        lambda baseline: f"≤ without + {LOUPE_MEMORY_SLACK_MB} = {baseline + LOUPE_MEMORY_SLACK_MB:.1f}",
+        lambda pixlin, baseline: verdict(pixlin <= baseline + LOUPE_MEMORY_SLACK_MB)),
 )
 
 # Start-up with heavy skins, each in a folder of its own beside the default skin: what goes into the folder.
@@ -319,14 +460,18 @@ def main():
     work = Path(tempfile.mkdtemp(prefix="pixlin-bench-"))
     try:
         folders = {"pixlin.exe": work / "pixlin", "pixlin_baseline.exe": work / "baseline",
-                   "large": work / "large"}
+                   "large": work / "large", "no_loupe": work / "no-loupe"}
         for folder in folders.values():
             folder.mkdir()
         for name in ("pixlin.dat0", "pixlin.dat1", "pixlin.dat2"):
             shutil.copy(Path(skin_dir) / name, folders["pixlin.exe"])
             shutil.copy(Path(skin_dir) / name, folders["large"])
+            shutil.copy(Path(skin_dir) / name, folders["no_loupe"])
         shutil.copy(pixlin_exe, folders["pixlin.exe"] / "pixlin.exe")
         shutil.copy(pixlin_exe, folders["large"] / "pixlin.exe")
+        shutil.copy(pixlin_exe, folders["no_loupe"] / "pixlin.exe")
+        layout = folders["no_loupe"] / "pixlin.dat0"
+        layout.write_bytes(without_zoom(layout.read_bytes()))
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
         (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
         for _, key, files in HEAVY_SKINS:
@@ -358,6 +503,17 @@ def main():
             for _, key, _ in HEAVY_SKINS:
                 heavy_starts[key].append(measure_start_only(x, folders[key], "pixlin.exe"))
                 print(f"round {round_number + 1}/{rounds} {key}: {heavy_starts[key][-1]:.0f} ms", file=sys.stderr)
+        # The loupe's rounds run over a picture of distinct pixels, the screen the loupe is made for; the rounds above
+        # keep the display's own background, as earlier figures had.
+        show_distinct_pixels(x, work)
+        loupe_runs = {True: [], False: []}
+        for round_number in range(rounds):
+            for with_loupe in (True, False) if round_number % 2 == 0 else (False, True):
+                folder = folders["pixlin.exe" if with_loupe else "no_loupe"]
+                loupe_runs[with_loupe].append(measure_loupe(x, folder, with_loupe))
+                print(f"round {round_number + 1}/{rounds} {'with' if with_loupe else 'without'} the loupe:"
+                      f" {loupe_runs[with_loupe][-1]}", file=sys.stderr)
+        subprocess.run(["xsetroot", "-def"], check=True)
         # The prefix at 200 % runs after the others: the first start after a switch between two prefixes on one
         # display takes seconds more (measured: about 11 s), which belongs to neither program.
         if prefix_at_200:
@@ -378,6 +534,10 @@ def main():
     figures["large_start_ms"] = statistics.median(large_starts), None
     for key, starts in heavy_starts.items():
         figures[key] = statistics.median(starts), None
+    # Only the run with the loupe has a latency figure.
+    for key in loupe_runs[True][0]:
+        figures[key] = tuple(statistics.median(run[key] for run in loupe_runs[with_loupe])
+                             if key in loupe_runs[with_loupe][0] else None for with_loupe in (True, False))
     table = TABLE
     if scaled_runs:
         figures["scaled_start_ms"] = statistics.median(r[0] for r in scaled_runs), figures["start_ms"][0]
