@@ -18,6 +18,16 @@ PixelRect VirtualScreen() {
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+// A screen DC's clip box is the virtual screen. The DC knows it at no cost, while under Wine each of the four system
+// metrics costs more than the capture itself (measured: about 70 us of CPU each), and the loupe captures every tick.
+PixelRect ScreenBounds(HDC screen) {
+    RECT box{};
+    if (GetClipBox(screen, &box) == ERROR) {
+        return VirtualScreen();
+    }
+    return {box.left, box.top, box.right, box.bottom};
+}
+
 }  // namespace
 
 bool ScreenCapture::Capture(const PixelRect& area) {
@@ -26,7 +36,7 @@ bool ScreenCapture::Capture(const PixelRect& area) {
 }
 
 bool ScreenCapture::Capture(HDC screen, const PixelRect& area) {
-    return CaptureFrom(screen, VirtualScreen(), area);
+    return CaptureFrom(screen, ScreenBounds(screen), area);
 }
 
 bool ScreenCapture::CaptureFrom(HDC source, const PixelRect& bounds, const PixelRect& area) {
