@@ -51,7 +51,7 @@ SWATCH_GAP = (18, 21, 27)
 QUIT_FILL = (186, 78, 78)
 QUIT_CROSS = (250, 236, 236)
 
-WIDTH, HEIGHT = 300, 232
+WIDTH, HEIGHT = 300, 400
 CORNER = 10
 TAB_WIDTH = 104   # the raised title tab at the top left
 TAB_DROP = 10     # how far the rest of the top edge sits below the tab
@@ -81,6 +81,13 @@ SWATCH_FRAME = (12, ROW_TOP, 96, ROW_PITCH * (len(READOUTS) - 1) + ROW_HEIGHT)
 NAME_FRAME = (50, 200, WIDTH - 12 - 50, 24)
 NAME_INSET_X, NAME_INSET_Y = 6, 4
 QUIT_CENTRE, QUIT_RADIUS = (WIDTH - 20, 20), 8
+
+# The loupe sits under the readouts, so every place above it is the same as in the loupe-less design. Its box
+# holds a whole grid at the starting factor (33 x 17 cells of 8 px); other factors leave a dark rim.
+LOUPE_FACTOR = 8
+LOUPE_CELLS = (33, 17)
+LOUPE_FRAME = (12, 234, 276, 142)
+LOUPE_HINT = "Frozen: click a pixel, arrows step \u00b7 wheel zooms"
 
 SUPERSAMPLE = 4
 
@@ -139,6 +146,10 @@ def draw_surface():
     d.rounded_rectangle(box(SWATCH_FRAME), radius=4 * s, fill=SWATCH_RING)
     d.rounded_rectangle(box((sx + 1, sy + 1, sw - 2, sh - 2)), radius=3 * s, fill=SWATCH_GAP)
 
+    lx, ly, lw, lh = LOUPE_FRAME
+    d.rounded_rectangle(box(LOUPE_FRAME), radius=4 * s, fill=SWATCH_RING)
+    d.rounded_rectangle(box((lx + 1, ly + 1, lw - 2, lh - 2)), radius=3 * s, fill=SWATCH_GAP)
+
     nx, ny, nw, nh = NAME_FRAME
     d.rounded_rectangle(box(NAME_FRAME), radius=3 * s, fill=FIELD_BOTTOM)
     d.rectangle(box((nx + 1, ny + 1, nw - 2, nh - 2)), fill=NAME_FIELD)
@@ -195,6 +206,9 @@ def draw_texts(img):
     hint_right = QUIT_CENTRE[0] - QUIT_RADIUS - 8
     d.text((hint_right - hint_font.getlength(hint), QUIT_CENTRE[1] - 6), hint, font=hint_font, fill=HINT)
 
+    lx, ly, lw, lh = LOUPE_FRAME
+    d.text((lx + (lw - hint_font.getlength(LOUPE_HINT)) / 2, ly + lh + 7), LOUPE_HINT, font=hint_font, fill=HINT)
+
 
 def compose_skin():
     mask = panel_mask()
@@ -241,6 +255,9 @@ def layout_lines():
     cx, cy = QUIT_CENTRE
     r = QUIT_RADIUS + 1
     lines.append(f"quit={cx - r},{cy - r},{2 * r + 1},{2 * r + 1}")
+    lx, ly, lw, lh = LOUPE_FRAME
+    zw, zh = (cells * LOUPE_FACTOR for cells in LOUPE_CELLS)
+    lines.append(f"zoom={lx + (lw - zw) // 2},{ly + (lh - zh) // 2},{zw},{zh},{LOUPE_FACTOR}")
     return lines
 
 

@@ -23,12 +23,15 @@ read -r skin_width skin_height <<<"$(identify -format '%w %h' "$skin_bitmap")"
 key_pixels=$(white_pixels "$shots/key.png")
 [ "$key_pixels" -gt 0 ] || fail "the skin bitmap has no key-coloured pixels to test with"
 
-# Where the window shows the screen's colour is exactly where the bitmap has the key colour.
+# Where the window shows the screen's colour is exactly where the bitmap has the key colour; a loupe shows the
+# screen around the pointer, so its box is left out of both.
+loupe_mask=()
 cut_out_matches() {
     window_shot "$shots/window.png"
     convert "$shots/window.png" -alpha off -fill black +opaque "#$root_colour" -fill white -opaque "#$root_colour" \
-        "$shots/through.png"
-    [ "$(compare -metric AE "$shots/key.png" "$shots/through.png" null: 2>&1 || true)" = 0 ]
+        "${loupe_mask[@]}" "$shots/through.png"
+    convert "$shots/key.png" "${loupe_mask[@]}" "$shots/key-seen.png"
+    [ "$(compare -metric AE "$shots/key-seen.png" "$shots/through.png" null: 2>&1 || true)" = 0 ]
 }
 
 expect_skinned_window_in_corner() {
@@ -45,6 +48,9 @@ expect_skinned_window_in_corner() {
 xsetroot -solid "#$root_colour"
 xdotool mousemove 20 780
 install_picker
+read -r left top w h < <(layout_rect zoom)
+[ -n "$h" ] || fail "the default skin has no loupe"
+loupe_mask=(-fill black -draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
 start_picker
 expect_skinned_window_in_corner "default skin"
 
@@ -76,7 +82,7 @@ while IFS='=' read -r name values; do
     IFS=, read -r left top w h _ <<<"${values%$'\r'}"
     places[$name]="$left $top $w $h"
     draw+=(-draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
-done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text)=' "$E2E_SKIN/pixlin.dat0")
+done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text|zoom)=' "$E2E_SKIN/pixlin.dat0")
 convert -size "${width}x$height" xc:black -fill white "${draw[@]}" "$shots/allowed.png"
 convert "$shots/changed.png" \( "$shots/allowed.png" -negate \) -compose darken -composite "$shots/stray.png"
 stray=$(white_pixels "$shots/stray.png")
@@ -99,5 +105,15 @@ expect_skinned_window_in_corner "without pixlin.dat1"
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 
-echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts in their places;" \
-    "the built-in skin without pixlin.dat1"
+# Without its zoom line the skin has no loupe: the window is the bitmap exactly, the loupe's box included.
+install_picker
+sed -i '/^zoom=/d' "$PICKER_DIR/pixlin.dat0"
+loupe_mask=()
+xdotool mousemove 20 780
+start_picker
+expect_skinned_window_in_corner "without a zoom line"
+press_keys "$PICKER_WINDOW" Escape
+wait_for 10 picker_gone || fail "Esc did not end the program"
+
+echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts and loupe in their places;" \
+    "the built-in skin without pixlin.dat1; no loupe without a zoom line"
