@@ -276,26 +276,39 @@ def show_distinct_pixels(x, work):
             sys.exit(f"the screen does not show the picture of distinct pixels at {px},{py}")
 
 
+def bounding_box(pixels, colour):
+    """(left, top, right, bottom), inclusive, of the pixels of one colour in rows of pixels; None if there are none."""
+    found = [(px, py) for py, row in enumerate(pixels) for px, value in enumerate(row) if value == colour]
+    if not found:
+        return None
+    xs, ys = [p[0] for p in found], [p[1] for p in found]
+    return min(xs), min(ys), max(xs), max(ys)
+
+
 def loupe_middle(x, program):
-    """The screen place of the loupe's middle cell: the centre of the block of window pixels that shows the pointed
-    pixel's colour. Found on the screen rather than computed, so that it holds for any skin and factor."""
+    """The screen place of the loupe's middle cell, found on the screen rather than computed, so that it holds for any
+    skin and factor: the pointed pixel's colour between the cells of its left and right neighbours (the swatch shows
+    that colour too, but never the neighbours')."""
     x.move_pointer(*LOUPE_FIND_POINT)
     place = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", program.window).split())
     left, top, width, height = (int(place[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-    expected = distinct_pixel(*LOUPE_FIND_POINT)
+    px, py = LOUPE_FIND_POINT
     deadline = time.perf_counter() + 5
     while time.perf_counter() < deadline:
-        found = [(px, py) for py, row in enumerate(x.screen_pixels(left, top, width, height))
-                 for px, value in enumerate(row) if value == expected]
-        if found:
-            xs, ys = [p[0] for p in found], [p[1] for p in found]
-            # One cell's inside: at least 2 x 2 pixels, at most the largest factor across.
-            if len(found) >= 4 and max(xs) - min(xs) < 32 and max(ys) - min(ys) < 32:
-                return left + (min(xs) + max(xs)) // 2, top + (min(ys) + max(ys)) // 2
-            sys.exit(f"the colour of {LOUPE_FIND_POINT} shows in the window as {len(found)} pixels across"
-                     f" {min(xs)}..{max(xs)} x {min(ys)}..{max(ys)}, not as one loupe cell")
+        pixels = x.screen_pixels(left, top, width, height)
+        before = bounding_box(pixels, distinct_pixel(px - 1, py))
+        after = bounding_box(pixels, distinct_pixel(px + 1, py))
+        if before and after:
+            rows_top = min(before[1], after[1])
+            between = [row[before[2] + 1:after[0]] for row in pixels[rows_top:max(before[3], after[3]) + 1]]
+            middle = bounding_box(between, distinct_pixel(px, py))
+            if middle:
+                spot = (left + before[2] + 1 + (middle[0] + middle[2]) // 2,
+                        top + rows_top + (middle[1] + middle[3]) // 2)
+                if x.screen_pixels(*spot, 1, 1)[0][0] == distinct_pixel(px, py):
+                    return spot
         time.sleep(0.05)
-    sys.exit(f"the loupe does not show the pixel at {LOUPE_FIND_POINT}")
+    sys.exit(f"the loupe does not show the pixel at {LOUPE_FIND_POINT} between its neighbours")
 
 
 def measure_loupe(x, folder, with_loupe):
