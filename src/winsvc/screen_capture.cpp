@@ -53,12 +53,9 @@ bool ScreenCapture::CaptureFrom(HDC source, const PixelRect& bounds, const Pixel
     if (readable.left >= readable.right || readable.top >= readable.bottom) {
         return true;
     }
-    bool copied = false;
-    {
-        const SelectedObject selected(dc_.get(), bitmap_.get());
-        copied = BitBlt(dc_.get(), readable.left - area.left, readable.top - area.top, readable.right - readable.left,
-                        readable.bottom - readable.top, source, readable.left, readable.top, SRCCOPY) != FALSE;
-    }
+    const bool copied =
+        BitBlt(dc_.get(), readable.left - area.left, readable.top - area.top, readable.right - readable.left,
+               readable.bottom - readable.top, source, readable.left, readable.top, SRCCOPY) != FALSE;
     // The DIB's memory is read directly: GDI must have finished writing it.
     GdiFlush();
     if (copied) {
@@ -82,6 +79,8 @@ bool ScreenCapture::Reserve(int32_t width, int32_t height) {
     if (!dc_.get()) {
         dc_ = MemoryDc(CreateCompatibleDC(nullptr));
     }
+    // The old DIB leaves the DC before it goes.
+    selected_.reset();
     void* bits = nullptr;
     Bitmap bitmap = CreateTopDownBitmap(static_cast<UINT>(width), static_cast<UINT>(height), &bits);
     if (!bitmap || dc_.get() == nullptr) {
@@ -92,6 +91,7 @@ bool ScreenCapture::Reserve(int32_t width, int32_t height) {
         return false;
     }
     bitmap_ = std::move(bitmap);
+    selected_.emplace(dc_.get(), bitmap_.get());
     bits_ = static_cast<uint32_t*>(bits);
     width_ = width;
     height_ = height;

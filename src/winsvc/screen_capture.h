@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "window/screen_pixels.h"
 #include "winsvc/win_handles.h"
 
 namespace pixlin {
 
-// A block of screen pixels for the loupe, read with one BitBlt into a 32-bit DIB section. The DIB is kept from one
-// capture to the next and made anew only when the block's size changes.
+// A block of screen pixels for the loupe, read with one BitBlt into a 32-bit DIB section. The DIB is kept, selected in
+// its DC, from one capture to the next and made anew only when the block's size changes.
 class ScreenCapture {
 public:
     // Reads `area` (screen pixels) of the virtual screen; the part beyond it is marked as holding no pixels. False
@@ -28,6 +29,9 @@ private:
 
     MemoryDc dc_;
     Bitmap bitmap_;
+    // The DIB stays in the DC between captures: under Wine every selection also selects the DC's font anew, and with
+    // it reads the X resource files again.
+    std::optional<SelectedObject> selected_;
     uint32_t* bits_ = nullptr;
     int32_t width_ = 0;
     int32_t height_ = 0;
