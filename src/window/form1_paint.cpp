@@ -28,7 +28,20 @@ RECT ToRect(const PixelRect& pixels) noexcept {
 
 // Drawn off-screen and copied in one piece, so the readouts never flicker while they change.
 void Form1::OnPaint() {
+    // The parts to paint can lie far apart (the loupe below, a readout above): only they are drawn, not the whole
+    // rectangle around them. BeginPaint empties the update region, so it is taken first.
+    Region update(CreateRectRgn(0, 0, 0, 0));
+    if (update && GetUpdateRgn(hwnd_, update.get(), FALSE) == ERROR) {
+        update.reset();
+    }
     const PaintScope paint(hwnd_);
+    const RECT& area = paint.area();
+    if (!update) {
+        update = Region(CreateRectRgnIndirect(&area));
+        if (!update) {
+            return;
+        }
+    }
     RECT client{};
     GetClientRect(hwnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) {
@@ -39,9 +52,7 @@ void Form1::OnPaint() {
         return;
     }
     // Only the area to paint goes to the screen, so only that is drawn: a tick changes a few small readouts.
-    const RECT& area = paint.area();
-    SelectClipRgn(buffer, nullptr);
-    IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
+    SelectClipRgn(buffer, update.get());
 
     FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
     const HBITMAP surface = surface_ ? surface_.get() : (picture_ ? picture_->get() : nullptr);
@@ -60,8 +71,7 @@ void Form1::OnPaint() {
     SetBkMode(buffer, TRANSPARENT);
     for (const LabelControl& label : labels_) {
         RECT place = ToRect(label.pixels);
-        RECT visible{};
-        if (label.caption.empty() || !IntersectRect(&visible, &place, &area)) {
+        if (label.caption.empty() || !RectInRegion(update.get(), &place)) {
             continue;
         }
         const SelectedObject selectedFont(buffer, label.font);
