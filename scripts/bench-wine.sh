@@ -4,7 +4,7 @@
 #
 #     bash scripts/bench-wine.sh [rounds] [build folder]
 #
-# Defaults: 3 rounds (about four minutes), build/windows. Not part of scripts/test.sh: timings on a shared
+# Defaults: 3 rounds (about seven minutes), build/windows. Not part of scripts/test.sh: timings on a shared
 # machine make poor pass/fail tests.
 set -euo pipefail
 
