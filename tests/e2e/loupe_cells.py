@@ -1,4 +1,5 @@
-"""The loupe over a screen whose every pixel has a colour of its own, so that a cell's colour tells which pixel it shows.
+"""The loupe over a screen whose every pixel has a colour of its own, so that a cell's colour tells which pixel it
+shows.
 
     loupe_cells.py picture WIDTH HEIGHT >screen.ppm
         that screen as a binary PPM
