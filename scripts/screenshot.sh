@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Takes the README's picture: the picker with the default skin on a virtual display under Wine, sampling a
-# cornflower blue desktop, cropped to the top-right corner of the screen.
+# Takes the README's pictures: the picker with the default skin on a virtual display under Wine, cropped to the
+# top-right corner of the screen.
 #
-#     bash scripts/screenshot.sh [output.png] [dpi]      # default: docs/screenshot.png at 96 dpi (100 %)
+#     bash scripts/screenshot.sh [output.png] [dpi] [scene]   # default: docs/screenshot.png, 96 dpi (100 %), plain
 #
 # Another dpi shows the picker on a screen of that scale (144 is 150 %), from a Wine prefix of that resolution.
+# The plain scene samples a cornflower blue desktop; the text scene puts a card of anti-aliased text beside the
+# window and the pointer on a letter's edge, so the loupe shows how the letter is blended into the paper.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 output=$(realpath -m "${1:-$root/docs/screenshot.png}")
 dpi=${2:-96}
+scene=${3:-plain}
 cd "$root"
 
 bash scripts/install-deps.sh
@@ -31,13 +34,26 @@ xsetroot -solid '#6495ed'
 (cd build/windows/src && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
 picker=$!
 window=$(wine_wait_for_window "$picker")
-xdotool mousemove 300 300
-sleep 1
 read -r x y width height < <(xdotool getwindowgeometry --shell "$window" |
     awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}')
 margin=24
+left=$((x - margin))
+if [ "$scene" = text ]; then
+    picture=$(mktemp --suffix=.png)
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    read -r pointer_x pointer_y card_left _ < <(/usr/bin/python3 scripts/loupe_scene.py "$picture" \
+        "$screen_width" "$screen_height" "$x")
+    # display exits with 1 here even when the root window took the picture.
+    display -window root "$picture" || true
+    rm -f "$picture"
+    left=$((card_left - margin))
+    xdotool mousemove "$pointer_x" "$pointer_y"
+else
+    xdotool mousemove 300 300
+fi
+sleep 1
 mkdir -p "$(dirname "$output")"
-import -window root -crop "$((width + margin))x$((height + margin))+$((x - margin))+$y" +repage "$output"
+import -window root -crop "$((x + width - left))x$((height + margin))+$left+$y" +repage "$output"
 xdotool windowfocus --sync "$window" key Escape
 wait "$picker" 2>/dev/null || true
 echo "$output"

@@ -9,10 +9,10 @@ namespace {
 
 constexpr std::array<int32_t, 9> kLoupeFactors{2, 3, 4, 6, 8, 12, 16, 24, 32};
 
-// Whole cells that fit the length, made odd by dropping one; 0 when not even one fits, also for a box that lies
-// wholly outside the window (a negative length).
+// Whole cells that fit the length, made odd by dropping one; 0 when not even one fits. A box wholly outside the
+// window has a negative visible length, which must not count as cells.
 int32_t OddCellCount(int64_t length, int32_t factor) {
-    const int64_t count = std::max<int64_t>(length / factor, 0);
+    const int64_t count = std::max<int64_t>(length, 0) / factor;
     return static_cast<int32_t>(count % 2 == 0 ? std::max<int64_t>(count - 1, 0) : count);
 }
 

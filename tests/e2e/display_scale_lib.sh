@@ -95,13 +95,12 @@ expect_scaled_picker() {
     [ $((x + width)) -eq "$(screen_width)" ] && [ "$y" -eq 0 ] || fail "$dpi dpi: window at $x,$y is not top right"
 
     # The cut-out: the screen's colour shows exactly where the bitmap's key colour lies, enlarged nearest-neighbour.
-    # The swatch and the loupe show the sampled colour, which is the screen's: they are left out.
-    local shown=("$(scaled_box preview)")
-    [ -z "$(layout_rect zoom)" ] || shown+=("$(scaled_box zoom)")
-    python3 - "$skin_bitmap" "$shot" "$dpi" "$sample_colour" "${shown[@]}" <<'PY' || fail "$dpi dpi: the cut-out is not the key colour enlarged"
+    # The swatch and the loupe show the screen's colour too: they are left out.
+    python3 - "$skin_bitmap" "$shot" "$dpi" "$sample_colour" "$(scaled_box preview)" "$(scaled_box zoom)" \
+        <<'PY' || fail "$dpi dpi: the cut-out is not the key colour enlarged"
 import subprocess, sys
 bitmap, shot, dpi, root = sys.argv[1], sys.argv[2], int(sys.argv[3]), bytes.fromhex(sys.argv[4])
-shown = [tuple(map(int, box.split(","))) for box in sys.argv[5:]]
+boxes = [tuple(map(int, box.split(","))) for box in sys.argv[5:]]
 def raw(path):
     size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True, check=True).stdout
     w, h = map(int, size.split())
@@ -116,7 +115,7 @@ for y in range(h):
         cut = source[3 * (y * w + x):3 * (y * w + x) + 3] == key
         for py in range(edge(y), edge(y + 1)):
             for px in range(edge(x), edge(x + 1)):
-                if any(sl <= px < sl + sw and st <= py < st + sh for sl, st, sw, sh in shown):
+                if any(bl <= px < bl + bw and bt <= py < bt + bh for bl, bt, bw, bh in boxes):
                     continue
                 through = screen[3 * (py * W + px):3 * (py * W + px) + 3] == root
                 wrong += cut != through

@@ -20,7 +20,9 @@ TEST(MakeLoupeGeometry, OddCellCountsCentredInTheVisibleBox) {
         {{-10, 250, 100, 400}, 10, LoupeGeometry{{0, 250, 100, 300}, {5, 250, 95, 300}, 10, 9, 5}},
         {{0, 0, 7, 50}, 8, std::nullopt},  // narrower than one cell: no loupe
         {{500, 0, 600, 100}, 2, std::nullopt},
-        {{0, 324, 100, 400}, 8, std::nullopt},  // below a smaller window: 24 pixels short, three cells' worth
+        // Wholly outside, at a distance that is an odd number of cells: still no loupe.
+        {{18, 310, 282, 446}, 8, std::nullopt},
+        {{-200, 0, -100, 100}, 4, std::nullopt},
         {{0, 0, 100, 100}, 1, std::nullopt},
         {{0, 0, 100, 100}, 33, std::nullopt},
     };
