@@ -24,8 +24,8 @@ public:
     // Live sampling: centres the loupe on the sample and picks it.
     void Follow(Point sample) noexcept;
 
-    // What to capture when sampling stops, centred on the picked pixel: the area the loupe shows at factor 2 and
-    // as much again on every side, so that the view can move at every factor.
+    // What to capture when sampling stops, centred on the picked pixel: twice the columns and rows the loupe shows
+    // at factor 2 (plus the centre), so that even at factor 2 the view can move half its size either way.
     PixelRect HoldArea() const noexcept;
 
     // Sampling stopped on a picture of `captured`, of which `onScreen` holds real pixels: from now on the view

@@ -103,6 +103,13 @@ window_geometry() {
         END {print x, y, w, h}'
 }
 
+# Saves the window as it is on the screen now to a picture file.
+window_shot() {
+    local x y width height
+    read -r x y width height < <(window_geometry "$1")
+    import -window root -crop "${width}x$height+$x+$y" +repage "$2"
+}
+
 # Colour of one screen pixel as rrggbb.
 screen_pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -oE '#[0-9A-Fa-f]{6}' | tr -d '#' |
@@ -141,9 +148,15 @@ window_shows_colour() {
     [ "$(count_colour_in_window "$1" "$2")" -ge "$3" ]
 }
 
+# The values of a key in the picker's skin layout file, space-separated; a later line for the key overrides.
+layout_values() {
+    tr -d '\r' <"$PICKER_DIR/pixlin.dat0" |
+        awk -F= -v key="$1" '$1 == key {values = $2} END {gsub(",", " ", values); print values}'
+}
+
 # "left top width height" of a control in the picker's skin layout file, in pixels of the client area.
 layout_rect() {
-    tr -d '\r' <"$PICKER_DIR/pixlin.dat0" | awk -F'[=,]' -v key="$1" '$1 == key {print $2, $3, $4, $5; exit}'
+    layout_values "$1" | cut -d' ' -f1-4
 }
 
 # Screen position of the centre of a control that the layout file places.

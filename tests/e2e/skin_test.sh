@@ -9,13 +9,6 @@ skin_bitmap=$E2E_SKIN/pixlin.dat1
 shots=$E2E_DIR/shots
 mkdir -p "$shots"
 
-# The window as it is on the screen now.
-window_shot() {
-    local x y width height
-    read -r x y width height < <(window_geometry "$PICKER_WINDOW")
-    import -window root -crop "${width}x$height+$x+$y" +repage "$1"
-}
-
 # White where the skin bitmap has its top-left pixel's colour.
 key=$(convert "$skin_bitmap" -crop 1x1+0+0 -depth 8 txt:- | tail -n 1 | grep -oE '#[0-9A-Fa-f]{6}')
 convert "$skin_bitmap" -alpha off -fill black +opaque "$key" -fill white -opaque "$key" "$shots/key.png"
@@ -27,7 +20,7 @@ key_pixels=$(white_pixels "$shots/key.png")
 # screen around the pointer, so its box is left out of both.
 loupe_mask=()
 cut_out_matches() {
-    window_shot "$shots/window.png"
+    window_shot "$PICKER_WINDOW" "$shots/window.png"
     convert "$shots/window.png" -alpha off -fill black +opaque "#$root_colour" -fill white -opaque "#$root_colour" \
         "${loupe_mask[@]}" "$shots/through.png"
     convert "$shots/key.png" "${loupe_mask[@]}" "$shots/key-seen.png"
@@ -50,7 +43,8 @@ xdotool mousemove 20 780
 install_picker
 read -r left top w h < <(layout_rect zoom)
 [ -n "$h" ] || fail "the default skin has no loupe"
-loupe_mask=(-fill black -draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
+loupe_box="rectangle $left,$top $((left + w - 1)),$((top + h - 1))"
+loupe_mask=(-fill black -draw "$loupe_box")
 start_picker
 expect_skinned_window_in_corner "default skin"
 
@@ -68,7 +62,7 @@ sample_and_shoot() {
     xdotool mousemove "$1" "$2"
     wait_for 5 window_name_is "$PICKER_WINDOW" "X:$1   Y:$2" || fail "the picker did not sample at $1,$2"
     wait_for 5 screen_pixel_is "$swatch_x" "$swatch_y" "$colour" || fail_with_shots "the swatch does not show #$colour"
-    window_shot "$3"
+    window_shot "$PICKER_WINDOW" "$3"
 }
 sample_and_shoot 20 780 "$shots/on-screen.png"
 sample_and_shoot $((x + 5)) $((y + height / 2)) "$shots/on-panel.png"
@@ -82,10 +76,15 @@ while IFS='=' read -r name values; do
     IFS=, read -r left top w h _ <<<"${values%$'\r'}"
     places[$name]="$left $top $w $h"
     draw+=(-draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
-done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text|zoom)=' "$E2E_SKIN/pixlin.dat0")
-convert -size "${width}x$height" xc:black -fill white "${draw[@]}" "$shots/allowed.png"
-convert "$shots/changed.png" \( "$shots/allowed.png" -negate \) -compose darken -composite "$shots/stray.png"
-stray=$(white_pixels "$shots/stray.png")
+done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text)=' "$E2E_SKIN/pixlin.dat0")
+convert -size "${width}x$height" xc:black -fill white "${draw[@]}" "$shots/places.png"
+convert "$shots/places.png" -fill white -draw "$loupe_box" "$shots/allowed.png"
+# White pixels of a black and white picture of the window outside the places in the given mask.
+white_outside() {
+    convert "$1" \( "$2" -negate \) -compose darken -composite "$shots/outside.png"
+    white_pixels "$shots/outside.png"
+}
+stray=$(white_outside "$shots/changed.png" "$shots/allowed.png")
 [ "$stray" -eq 0 ] || fail_with_shots "$stray changed pixels lie outside the layout's places"
 for name in "${readouts[@]}"; do
     [ -n "${places[$name]:-}" ] || fail "the layout file does not place $name"
@@ -112,8 +111,15 @@ loupe_mask=()
 xdotool mousemove 20 780
 start_picker
 expect_skinned_window_in_corner "without a zoom line"
+# Outside the readouts, the swatch and the name box every pixel is the bitmap's, the screen's where the key colour is.
+window_shot "$PICKER_WINDOW" "$shots/no-zoom.png"
+convert "$skin_bitmap" -alpha off -fill "#$root_colour" -opaque "$key" "$shots/bitmap.png"
+compare -metric AE -fuzz 0 "$shots/bitmap.png" "$shots/no-zoom.png" -compose src -highlight-color white \
+    -lowlight-color black "$shots/unlike.png" 2>/dev/null || true
+unlike=$(white_outside "$shots/unlike.png" "$shots/places.png")
+[ "$unlike" -eq 0 ] || fail_with_shots "without a zoom line: $unlike pixels outside the readouts differ from the bitmap"
 press_keys "$PICKER_WINDOW" Escape
 wait_for 10 picker_gone || fail "Esc did not end the program"
 
 echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts and loupe in their places;" \
-    "the built-in skin without pixlin.dat1; no loupe without a zoom line"
+    "the built-in skin without pixlin.dat1; without a zoom line the bitmap exactly"
