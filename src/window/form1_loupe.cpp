@@ -121,9 +121,13 @@ void Form1Loupe::Capture() {
     capture_.Capture(state_->Geometry().ShownArea(state_->View()));
 }
 
+// Over a plain area a move leaves every cell as it was; drawing them again would cost a repaint every tick.
 void Form1Loupe::Render(HWND window) {
-    RenderLoupe(*state_, capture_.Pixels(), cells_);
-    Invalidate(window, state_->Geometry().grid);
+    RenderLoupe(*state_, capture_.Pixels(), rendered_);
+    if (rendered_ != cells_) {
+        cells_.swap(rendered_);
+        Invalidate(window, state_->Geometry().grid);
+    }
 }
 
 }  // namespace pixlin

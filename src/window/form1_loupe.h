@@ -69,6 +69,8 @@ private:
     std::optional<LoupeState> state_;
     ScreenCapture capture_;
     std::vector<uint32_t> cells_;
+    // The next picture of the cells, kept beside the shown one to tell whether anything changed.
+    std::vector<uint32_t> rendered_;
 };
 
 }  // namespace pixlin

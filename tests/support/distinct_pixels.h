@@ -36,22 +36,25 @@ inline std::vector<uint32_t> DistinctPixels(const PixelRect& area) {
     return pixels;
 }
 
-// Paints a window covering `place` with the distinct pixels of that screen area; true once the screen shows them.
-inline bool ShowDistinct(const TestWindow& window, const PixelRect& place) {
+// Paints a window covering `place` with `pixels` (0x00RRGGBB, row by row); true once the screen shows them.
+inline bool ShowPixels(const TestWindow& window, const PixelRect& place, const std::vector<uint32_t>& pixels) {
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
-    const std::vector<uint32_t> pixels = DistinctPixels(place);
     for (int attempt = 0; attempt < 300; ++attempt) {
         DrainMessages();
         DrawPixels(WindowDc(window.get()).get(), {0, 0, place.right - place.left, place.bottom - place.top}, pixels);
         const WindowDc screen(nullptr);
-        if (GetPixel(screen.get(), place.left, place.top) == AsColorRef(Distinct(place.left, place.top)) &&
-            GetPixel(screen.get(), place.right - 1, place.bottom - 1) ==
-                AsColorRef(Distinct(place.right - 1, place.bottom - 1))) {
+        if (GetPixel(screen.get(), place.left, place.top) == AsColorRef(pixels.front()) &&
+            GetPixel(screen.get(), place.right - 1, place.bottom - 1) == AsColorRef(pixels.back())) {
             return true;
         }
         Sleep(10);
     }
     return false;
+}
+
+// The same with the distinct pixels of that screen area.
+inline bool ShowDistinct(const TestWindow& window, const PixelRect& place) {
+    return ShowPixels(window, place, DistinctPixels(place));
 }
 
 }  // namespace pixlin::testing

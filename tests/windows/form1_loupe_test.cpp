@@ -22,9 +22,11 @@ using testing::AsColorRef;
 using testing::BmpFromRows;
 using testing::Caption;
 using testing::Distinct;
+using testing::DistinctPixels;
 using testing::DrainMessages;
 using testing::ScratchDir;
 using testing::ShowDistinct;
+using testing::ShowPixels;
 using testing::StartPicker;
 
 constexpr int kSkinWidth = 200;
@@ -104,6 +106,31 @@ protected:
     testing::TestWindow patchWindow_;
     std::optional<ScratchDir> folder_;
 };
+
+// A move over a plain area leaves every cell as it was, and then the loupe is not drawn again; over distinct pixels
+// every move changes it.
+TEST_F(Form1LoupeTest, RepaintsOnlyWhenACellChanges) {
+    const auto form = Start(kLoupeLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    const auto area = static_cast<std::size_t>(patch_.right - patch_.left) * (patch_.bottom - patch_.top);
+    const struct {
+        std::vector<uint32_t> screen;
+        bool repainted;
+    } rows[] = {{std::vector<uint32_t>(area, 0x336699), false}, {DistinctPixels(patch_), true}};
+    for (const auto& row : rows) {
+        ASSERT_TRUE(ShowPixels(patchWindow_, patch_, row.screen));
+        for (const Point pixel : {At(60, 50), At(61, 51)}) {
+            ValidateRect(form->hwnd(), nullptr);
+            SetCursorPos(pixel.x, pixel.y);
+            form->Timer1_Timer();
+        }
+        const PixelRect grid = form->Loupe().Geometry()->grid;
+        const RECT cells{grid.left, grid.top, grid.right, grid.bottom};
+        const Region update(CreateRectRgn(0, 0, 0, 0));
+        ASSERT_NE(GetUpdateRgn(form->hwnd(), update.get(), FALSE), ERROR);
+        EXPECT_EQ(RectInRegion(update.get(), &cells) != FALSE, row.repainted) << (row.repainted ? "distinct" : "plain");
+    }
+}
 
 // Live, the loupe's read of the screen also gives the readouts their colour: each shows the pointed pixel, also where
 // the loupe's area reaches beyond the screen.
