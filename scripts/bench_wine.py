@@ -172,13 +172,18 @@ def peak_memory_mb(pid):
     return float("nan")
 
 
+# The baseline's window takes the measured skin's size, set once the skin is known.
+PROGRAM_ARGUMENTS = {}
+
+
 class Program:
     """One start of a program under Wine; the process that `wine` becomes is the Windows process itself."""
 
     def __init__(self, folder, exe_name, prefix=None):
         env = dict(os.environ, WINEPREFIX=prefix) if prefix else None
         self.started = time.perf_counter()
-        self.process = subprocess.Popen(["wine", "./" + exe_name], cwd=folder, stdin=subprocess.DEVNULL,
+        command = ["wine", "./" + exe_name, *PROGRAM_ARGUMENTS.get(exe_name, ())]
+        self.process = subprocess.Popen(command, cwd=folder, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
         self.pid = self.process.pid
         self.window = None
@@ -332,6 +337,14 @@ def measure_loupe(x, folder, with_loupe, over_picture):
             figures["loupe_ms"] = statistics.median(latencies)
     program.stop()
     return figures
+
+
+def bmp_size(path):
+    """A BMP's width and height, as the baseline's command line takes them (rows may be stored either way up)."""
+    header = path.read_bytes()[:26]
+    width = int.from_bytes(header[18:22], "little", signed=True)
+    height = int.from_bytes(header[22:26], "little", signed=True)
+    return str(width), str(abs(height))
 
 
 def without_zoom(layout):
@@ -494,6 +507,7 @@ def main():
         layout = folders["no_loupe"] / "pixlin.dat0"
         layout.write_bytes(without_zoom(layout.read_bytes()))
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
+        PROGRAM_ARGUMENTS["pixlin_baseline.exe"] = bmp_size(Path(skin_dir) / "pixlin.dat1")
         (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
         for _, key, files in HEAVY_SKINS:
             folders[key] = work / key

@@ -1,6 +1,7 @@
 // The least a pointer-following window can do, as a yardstick for pixlin.exe under the same conditions: a frameless
-// window of the default skin's size in the top right corner, a 10 ms timer reading the pointer, and the pointer's
-// position in the caption whenever it moved. No skin, no pixel reads, no readouts.
+// window of the measured skin's size (the command line's "width height") in the top right corner, a 10 ms timer
+// reading the pointer, and the pointer's position in the caption whenever it moved. No skin, no pixel reads, no
+// readouts. Under Wine a window's memory grows with its area, so the two windows must be the same size.
 
 #include <windows.h>
 
@@ -10,8 +11,8 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerIntervalMs = 10;
-constexpr int kWidth = 300;
-constexpr int kHeight = 232;
+constexpr int kDefaultWidth = 300;
+constexpr int kDefaultHeight = 400;
 
 struct Pointer {
     POINT last{-1, -1};
@@ -46,7 +47,13 @@ LRESULT CALLBACK BaselineProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    int width = kDefaultWidth;
+    int height = kDefaultHeight;
+    if (std::swscanf(commandLine, L"%d %d", &width, &height) != 2 || width <= 0 || height <= 0) {
+        width = kDefaultWidth;
+        height = kDefaultHeight;
+    }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = BaselineProc;
@@ -58,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     Pointer pointer;
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, windowClass.lpszClassName, L"baseline",
-                                        WS_POPUP, GetSystemMetrics(SM_CXSCREEN) - kWidth, 0, kWidth, kHeight, nullptr,
+                                        WS_POPUP, GetSystemMetrics(SM_CXSCREEN) - width, 0, width, height, nullptr,
                                         nullptr, instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&pointer));
     SetTimer(window, kTimerId, kTimerIntervalMs, nullptr);
