@@ -1,7 +1,8 @@
 // The least a pointer-following window can do, as a yardstick for pixlin.exe under the same conditions: a frameless
 // window of the measured skin's size (the command line's "width height") in the top right corner, a 10 ms timer
 // reading the pointer, and the pointer's position in the caption whenever it moved. No skin, no pixel reads, no
-// readouts. Under Wine a window's memory grows with its area, so the two windows must be the same size.
+// readouts. It shows as much area as the picker does; its own figures hardly depend on that (measured: peak memory
+// 18.4 MB and CPU at rest 360 ms at both 300 x 232 and 300 x 400).
 
 #include <windows.h>
 
