@@ -49,9 +49,11 @@ LRESULT CALLBACK BaselineProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
-    if (std::swscanf(commandLine, L"%d %d", &width, &height) != 2 || width <= 0 || height <= 0) {
+    // wcstol, not swscanf: MinGW's own scanf would double this yardstick's size.
+    wchar_t* rest = nullptr;
+    auto width = static_cast<int>(std::wcstol(commandLine, &rest, 10));
+    auto height = static_cast<int>(std::wcstol(rest, nullptr, 10));
+    if (width <= 0 || height <= 0) {
         width = kDefaultWidth;
         height = kDefaultHeight;
     }
@@ -65,9 +67,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     RegisterClassExW(&windowClass);
 
     Pointer pointer;
-    const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, windowClass.lpszClassName, L"baseline",
-                                        WS_POPUP, GetSystemMetrics(SM_CXSCREEN) - width, 0, width, height, nullptr,
-                                        nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, windowClass.lpszClassName, L"baseline", WS_POPUP,
+                        GetSystemMetrics(SM_CXSCREEN) - width, 0, width, height, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&pointer));
     SetTimer(window, kTimerId, kTimerIntervalMs, nullptr);
     ShowWindow(window, SW_SHOW);
