@@ -3,6 +3,7 @@
 #include "window/loupe_render.h"
 #include "window/with_property.h"
 #include "winsvc/draw_pixels.h"
+#include "winsvc/win_handles.h"
 
 namespace pixlin {
 namespace {
@@ -44,10 +45,9 @@ std::optional<COLORREF> Form1Loupe::Follow(HWND window, HDC screen, Point sample
         return std::nullopt;
     }
     state_->Follow(sample);
-    capture_.Capture(screen, state_->Geometry().ShownArea(state_->View()));
+    Capture(screen);
     Render(window);
-    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(sample.x, sample.y);
-    return colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
+    return ColourAt(sample);
 }
 
 void Form1Loupe::Hold(HWND window) {
@@ -96,7 +96,7 @@ void Form1Loupe::Wheel(HWND window, int32_t delta) {
     }
     // Live, fewer cells or more may show than were read; held, the picture already holds the margin.
     if (!state_->Held()) {
-        Capture();
+        Capture(WindowDc(nullptr).get());
     }
     Invalidate(window, before);
     Render(window);
@@ -110,15 +110,19 @@ void Form1Loupe::Paint(HDC dc) const {
 
 std::optional<LoupePick> Form1Loupe::Pick() const {
     const Point pixel = state_->Selected();
-    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(pixel.x, pixel.y);
-    if (!colour) {
-        return std::nullopt;
+    if (const std::optional<COLORREF> colour = ColourAt(pixel)) {
+        return LoupePick{pixel, *colour};
     }
-    return LoupePick{pixel, static_cast<COLORREF>(*colour)};
+    return std::nullopt;
 }
 
-void Form1Loupe::Capture() {
-    capture_.Capture(state_->Geometry().ShownArea(state_->View()));
+std::optional<COLORREF> Form1Loupe::ColourAt(Point pixel) const {
+    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(pixel.x, pixel.y);
+    return colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
+}
+
+void Form1Loupe::Capture(HDC screen) {
+    capture_.Capture(screen, state_->Geometry().ShownArea(state_->View()));
 }
 
 // Over a plain area a move leaves every cell as it was; drawing them again would cost a repaint every tick.

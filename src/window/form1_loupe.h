@@ -59,7 +59,10 @@ public:
 
 private:
     std::optional<LoupePick> Pick() const;
-    void Capture();
+    // A captured pixel's colour value; nothing for one off the screen or outside the capture.
+    std::optional<COLORREF> ColourAt(Point pixel) const;
+    // Reads the pixels the view shows through a DC of the whole screen.
+    void Capture(HDC screen);
     void Render(HWND window);
 
     TwipsRect place_;
