@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/layout_lines.h"
-#include "window/layout_reader.h"
+#include "core/skin/layout_lines.h"
+#include "core/skin/layout_reader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "window/loupe_render.h"
+#include "core/loupe/loupe_render.h"
 
 namespace {
 

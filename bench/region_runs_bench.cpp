@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/skin/bmp_pixels.h"
+#include "core/skin/region_runs.h"
 #include "support/bmp_file.h"
-#include "winsvc/bmp_pixels.h"
-#include "winsvc/region_runs.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "colour/clr_models.h"
-#include "window/readout_texts.h"
+#include "core/colour/clr_models.h"
+#include "core/texts/readout_texts.h"
 
 namespace {
 

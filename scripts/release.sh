@@ -8,7 +8,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-version_header="$root/src/window/version.h"
+version_header="$root/src/core/texts/version.h"
 major=$(awk '/#define PIXLIN_VERSION_MAJOR/ {print $3}' "$version_header")
 minor=$(awk '/#define PIXLIN_VERSION_MINOR/ {print $3}' "$version_header")
 

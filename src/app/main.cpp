@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "window/form1.h"
+#include "picker/form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything loads a DLL on demand: a DLL of the same name planted in the program's folder is never taken.

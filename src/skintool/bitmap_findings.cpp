@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/skin/picture_limits.h"
+#include "core/skin/region_runs.h"
 #include "skintool/layout_text.h"
-#include "winsvc/picture_limits.h"
-#include "winsvc/region_runs.h"
 
 namespace pixlin::skintool {
 namespace {

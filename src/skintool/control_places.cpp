@@ -4,11 +4,11 @@
 #include <array>
 #include <variant>
 
-#include "colour/run_error.h"
+#include "core/base/run_error.h"
+#include "core/skin/layout_lines.h"
+#include "core/skin/with_property.h"
 #include "skintool/key_uses.h"
 #include "skintool/layout_text.h"
-#include "window/layout_lines.h"
-#include "window/with_property.h"
 
 namespace pixlin::skintool {
 namespace {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/form1_design.h"
-#include "window/layout_reader.h"
+#include "core/skin/form1_design.h"
+#include "core/skin/layout_reader.h"
 
 namespace pixlin::skintool {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/layout_reader.h"
+#include "core/skin/layout_reader.h"
 
 namespace pixlin::skintool {
 

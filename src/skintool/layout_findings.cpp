@@ -7,11 +7,11 @@
 #include <utility>
 #include <variant>
 
-#include "colour/rounding.h"
+#include "core/colour/rounding.h"
+#include "core/skin/layout_lines.h"
+#include "core/skin/number_reader.h"
 #include "skintool/key_uses.h"
 #include "skintool/layout_text.h"
-#include "window/layout_lines.h"
-#include "window/number_reader.h"
 
 namespace pixlin::skintool {
 namespace {

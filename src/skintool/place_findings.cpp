@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "core/loupe/loupe_geometry.h"
 #include "skintool/contrast.h"
 #include "skintool/layout_text.h"
-#include "window/loupe_geometry.h"
 
 namespace pixlin::skintool {
 namespace {

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string>
 
-#include "colour/clr_models.h"
-#include "window/readout_texts.h"
+#include "core/colour/clr_models.h"
+#include "core/texts/readout_texts.h"
 
 namespace pixlin::skintool {
 namespace {

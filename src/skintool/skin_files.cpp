@@ -4,8 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/skin/picture_limits.h"
 #include "skintool/finding.h"
-#include "winsvc/picture_limits.h"
 
 namespace pixlin::skintool {
 namespace {

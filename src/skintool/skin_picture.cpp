@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "winsvc/bmp_pixels.h"
-#include "winsvc/picture_limits.h"
+#include "core/skin/bmp_pixels.h"
+#include "core/skin/picture_limits.h"
 
 namespace pixlin::skintool {
 namespace {

@@ -17,7 +17,7 @@ and below its top-left corner.
 """
 import sys
 
-# The two greys of the loupe's hatch (kLoupeHatchDark and kLoupeHatchLight in src/window/loupe_render.h). No pixel of
+# The two greys of the loupe's hatch (kLoupeHatchDark and kLoupeHatchLight in src/core/loupe/loupe_render.h). No pixel of
 # a screen up to 2304 pixels wide has either, so a hatched cell can never pass for a pixel.
 HATCH = {(0x90, 0x90, 0x90), (0xB0, 0xB0, 0xB0)}
 

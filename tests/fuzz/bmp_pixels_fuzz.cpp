@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "winsvc/bmp_pixels.h"
+#include "core/skin/bmp_pixels.h"
 
 // Whatever the header says, the pixels copied never reach past the file, which the address sanitizer checks.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "window/layout_reader.h"
+#include "core/skin/layout_reader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window/about_text.h"
+#include "core/texts/about_text.h"
 
 #include <gtest/gtest.h>
 

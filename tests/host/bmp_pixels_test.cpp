@@ -1,4 +1,4 @@
-#include "winsvc/bmp_pixels.h"
+#include "core/skin/bmp_pixels.h"
 
 #include "support/bmp_file.h"
 

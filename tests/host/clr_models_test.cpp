@@ -1,4 +1,4 @@
-#include "colour/clr_models.h"
+#include "core/colour/clr_models.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/data_paths.h"
+#include "core/skin/data_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "window/display_scale.h"
+#include "core/skin/display_scale.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "window/form1_design.h"
-#include "window/twips.h"
+#include "core/skin/form1_design.h"
+#include "core/skin/twips.h"
 
 namespace pixlin {
 namespace {

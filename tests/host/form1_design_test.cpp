@@ -1,9 +1,9 @@
-#include "window/form1_design.h"
+#include "core/skin/form1_design.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/run_error.h"
-#include "window/twips.h"
+#include "core/base/run_error.h"
+#include "core/skin/twips.h"
 
 namespace pixlin {
 namespace {

@@ -1,11 +1,11 @@
-#include "colour/html.h"
+#include "core/colour/html.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "colour/colour_names.h"
+#include "core/colour/colour_names.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window/layout_lines.h"
+#include "core/skin/layout_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/layout_reader.h"
+#include "core/skin/layout_reader.h"
 
 #include <gtest/gtest.h>
 

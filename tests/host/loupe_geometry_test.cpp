@@ -1,4 +1,4 @@
-#include "window/loupe_geometry.h"
+#include "core/loupe/loupe_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/loupe_render.h"
+#include "core/loupe/loupe_render.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/loupe_state.h"
+#include "core/loupe/loupe_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/number_reader.h"
+#include "core/skin/number_reader.h"
 
 #include <gtest/gtest.h>
 

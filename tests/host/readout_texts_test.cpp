@@ -1,4 +1,4 @@
-#include "window/readout_texts.h"
+#include "core/texts/readout_texts.h"
 
 #include "support/reference_colours.h"
 

@@ -1,4 +1,4 @@
-#include "winsvc/region_runs.h"
+#include "core/skin/region_runs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/twips.h"
+#include "core/skin/twips.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // A patch of the screen whose every pixel differs from every other, so that a test can tell which screen pixel it
 // is looking at by its colour alone.
 
+#include "core/skin/form1_design.h"
 #include "support/test_window.h"
-#include "window/form1_design.h"
-#include "winsvc/draw_pixels.h"
-#include "winsvc/win_handles.h"
+#include "win32/draw_pixels.h"
+#include "win32/win_handles.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 // The picker as the tests start it.
 
-#include "window/form1.h"
+#include "picker/form1.h"
 
 #include <memory>
 

@@ -3,8 +3,8 @@
 // Windows for tests: a plain top-level one destroyed at the end of its scope, a caption read back, and the
 // message queue handled as the message loop would.
 
-#include "winsvc/wide_text.h"
-#include "winsvc/win_handles.h"
+#include "win32/wide_text.h"
+#include "win32/win_handles.h"
 
 #include <windows.h>
 

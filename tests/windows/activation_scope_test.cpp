@@ -1,6 +1,6 @@
-#include "winsvc/activation_scope.h"
+#include "win32/activation_scope.h"
 
-#include "window/resource.h"
+#include "picker/resource.h"
 
 #include <gtest/gtest.h>
 

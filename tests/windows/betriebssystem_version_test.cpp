@@ -1,4 +1,4 @@
-#include "winsvc/betriebssystem_version.h"
+#include "win32/betriebssystem_version.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "winsvc/clipboard_text.h"
+#include "win32/clipboard_text.h"
 
 #include "support/clipboard.h"
 #include "support/test_window.h"

@@ -1,4 +1,4 @@
-#include "winsvc/dc_pixel_rows.h"
+#include "win32/dc_pixel_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "winsvc/dib_section.h"
-#include "winsvc/region_runs.h"
+#include "core/skin/region_runs.h"
+#include "win32/dib_section.h"
 
 namespace pixlin {
 namespace {

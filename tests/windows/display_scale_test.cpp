@@ -1,10 +1,10 @@
-#include "window/display_scale.h"
+#include "core/skin/display_scale.h"
 
+#include "picker/form1.h"
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
-#include "window/form1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "window/about_text.h"
-#include "window/form1.h"
+#include "core/texts/about_text.h"
+#include "picker/form1.h"
 
 #include "support/clipboard.h"
 #include "support/message_box_answerer.h"
@@ -7,7 +7,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
-#include "winsvc/wide_text.h"
+#include "win32/wide_text.h"
 
 #include <gtest/gtest.h>
 

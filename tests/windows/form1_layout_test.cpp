@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "picker/form1.h"
 
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"

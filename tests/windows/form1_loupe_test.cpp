@@ -1,12 +1,12 @@
-#include "window/form1.h"
+#include "picker/form1.h"
 
+#include "core/texts/readout_texts.h"
 #include "support/bmp_file.h"
 #include "support/distinct_pixels.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
-#include "window/readout_texts.h"
-#include "winsvc/screen_capture.h"
+#include "win32/screen_capture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "picker/form1.h"
 
 #include "support/bmp_file.h"
 #include "support/message_box_answerer.h"
@@ -6,8 +6,8 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
-#include "winsvc/system_error_text.h"
-#include "winsvc/wide_text.h"
+#include "win32/system_error_text.h"
+#include "win32/wide_text.h"
 
 #include <gtest/gtest.h>
 

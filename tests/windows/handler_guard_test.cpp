@@ -1,4 +1,4 @@
-#include "window/handler_guard.h"
+#include "picker/handler_guard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "winsvc/hotkey.h"
+#include "win32/hotkey.h"
 
+#include "picker/timer.h"
 #include "support/test_window.h"
-#include "window/timer.h"
 
 #include <gtest/gtest.h>
 

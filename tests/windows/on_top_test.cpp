@@ -1,4 +1,4 @@
-#include "winsvc/on_top.h"
+#include "win32/on_top.h"
 
 #include "support/test_window.h"
 

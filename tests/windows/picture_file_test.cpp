@@ -1,4 +1,4 @@
-#include "winsvc/picture_file.h"
+#include "win32/picture_file.h"
 
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"

@@ -1,4 +1,4 @@
-#include "winsvc/play_wav.h"
+#include "win32/play_wav.h"
 
 #include "support/scratch_dir.h"
 

@@ -1,10 +1,10 @@
-#include "winsvc/screen_capture.h"
+#include "win32/screen_capture.h"
 
+#include "core/loupe/loupe_render.h"
 #include "support/distinct_pixels.h"
 #include "support/test_window.h"
-#include "window/loupe_render.h"
-#include "winsvc/dib_section.h"
-#include "winsvc/draw_pixels.h"
+#include "win32/dib_section.h"
+#include "win32/draw_pixels.h"
 
 #include <gtest/gtest.h>
 

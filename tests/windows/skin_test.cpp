@@ -1,13 +1,13 @@
-#include "window/skin.h"
+#include "picker/skin.h"
 
+#include "picker/form1.h"
+#include "picker/picture_box.h"
+#include "picker/resource.h"
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
-#include "window/form1.h"
-#include "window/picture_box.h"
-#include "window/resource.h"
-#include "winsvc/picture_file.h"
+#include "win32/picture_file.h"
 
 #include <gtest/gtest.h>
 

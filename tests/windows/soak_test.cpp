@@ -1,7 +1,7 @@
 // A picker kept open all day must not grow: thousands of sampling ticks with the pointer moving leave the
 // counts of GDI objects and windows and the committed memory where they were after the first ticks.
 
-#include "window/form1.h"
+#include "picker/form1.h"
 
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"

@@ -1,4 +1,4 @@
-#include "winsvc/trans.h"
+#include "win32/trans.h"
 
 #include "support/test_window.h"
 

@@ -1,4 +1,4 @@
-#include "winsvc/wide_text.h"
+#include "win32/wide_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "winsvc/window_region.h"
+#include "win32/window_region.h"
 
 #include <gtest/gtest.h>
 

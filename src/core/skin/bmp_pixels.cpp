@@ -1,0 +1,71 @@
+#include "core/skin/bmp_pixels.h"
+
+#include <cstdlib>
+
+namespace pixlin {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER; the V4 and V5 headers extend it
+constexpr uint32_t kV5HeaderBytes = 124;
+constexpr uint32_t kUncompressed = 0;
+
+uint32_t Read16(std::string_view bytes, std::size_t at) noexcept {
+    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])) |
+           static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+}
+
+uint32_t Read32(std::string_view bytes, std::size_t at) noexcept {
+    return Read16(bytes, at) | Read16(bytes, at + 2) << 16;
+}
+
+}  // namespace
+
+std::optional<BmpLayout> ReadBmpLayout(std::string_view file, int32_t maxSide) noexcept {
+    if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') {
+        return std::nullopt;
+    }
+    const uint32_t infoBytes = Read32(file, 14);
+    if (infoBytes != kInfoHeaderBytes && infoBytes != 108 && infoBytes != kV5HeaderBytes) {
+        return std::nullopt;
+    }
+    const auto width = static_cast<int32_t>(Read32(file, 18));
+    const auto signedHeight = static_cast<int32_t>(Read32(file, 22));
+    const uint32_t planes = Read16(file, 26);
+    const uint32_t bitCount = Read16(file, 28);
+    const uint32_t compression = Read32(file, 30);
+    if (width < 1 || width > maxSide || signedHeight == 0 || signedHeight < -maxSide || signedHeight > maxSide ||
+        planes != 1 || (bitCount != 24 && bitCount != 32) || compression != kUncompressed) {
+        return std::nullopt;
+    }
+
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = std::abs(signedHeight);
+    layout.topDown = signedHeight < 0;
+    layout.bytesPerPixel = bitCount / 8;
+    layout.pixelOffset = Read32(file, 10);
+    layout.stride = (uint64_t{static_cast<uint32_t>(width)} * bitCount + 31) / 32 * 4;
+    // The last row needs only its pixels, not its padding: some writers leave that off.
+    const uint64_t end = layout.pixelOffset + layout.stride * static_cast<uint64_t>(layout.height - 1) +
+                         uint64_t{static_cast<uint32_t>(width)} * layout.bytesPerPixel;
+    if (layout.pixelOffset < kFileHeaderBytes + infoBytes || end > file.size()) {
+        return std::nullopt;
+    }
+    return layout;
+}
+
+void CopyBmpPixels(std::string_view file, const BmpLayout& layout, uint32_t* out) noexcept {
+    for (int32_t row = 0; row < layout.height; ++row) {
+        const int32_t stored = layout.topDown ? row : layout.height - 1 - row;
+        std::size_t at = layout.pixelOffset + layout.stride * static_cast<uint64_t>(stored);
+        for (int32_t x = 0; x < layout.width; ++x, at += layout.bytesPerPixel) {
+            const auto blue = static_cast<unsigned char>(file[at]);
+            const auto green = static_cast<unsigned char>(file[at + 1]);
+            const auto red = static_cast<unsigned char>(file[at + 2]);
+            *out++ = uint32_t{red} << 16 | uint32_t{green} << 8 | blue;
+        }
+    }
+}
+
+}  // namespace pixlin

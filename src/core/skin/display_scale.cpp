@@ -1,0 +1,63 @@
+#include "core/skin/display_scale.h"
+
+#include <cstddef>
+
+#include "core/skin/twips.h"
+
+namespace pixlin {
+
+LayoutScale DisplayScale::Physical() const noexcept {
+    const float perPixel = TwipsPerPixel(dpi_);
+    return {perPixel, perPixel};
+}
+
+int32_t DisplayScale::Pixels(float twips) const {
+    return TwipsToPixels(twips, TwipsPerPixel(dpi_));
+}
+
+int32_t DisplayScale::Pixels(int32_t pixelsAt100) const {
+    return Pixels(PixelsToTwips(pixelsAt100, kUnscaledLayout.twipsPerPixelX));
+}
+
+std::vector<RunRect> ScaleRuns(std::span<const RunRect> runs, const DisplayScale& scale) {
+    std::vector<RunRect> scaled;
+    scaled.reserve(runs.size());
+    for (const RunRect& run : runs) {
+        const RunRect physical{scale.Pixels(run.left), scale.Pixels(run.top), scale.Pixels(run.right),
+                               scale.Pixels(run.bottom)};
+        if (physical.left < physical.right && physical.top < physical.bottom) {
+            scaled.push_back(physical);
+        }
+    }
+    return scaled;
+}
+
+void BleedIntoKey(std::span<uint32_t> pixels, int32_t width, int32_t height, uint32_t key) {
+    if (width <= 0 || height <= 0 ||
+        pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+        return;
+    }
+    const std::vector<uint32_t> original(pixels.begin(), pixels.end());
+    const auto at = [&original, width](int32_t x, int32_t y) {
+        return original[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    };
+    constexpr int32_t kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            if (at(x, y) != key) {
+                continue;
+            }
+            for (const auto& step : kSteps) {
+                const int32_t nx = x + step[0];
+                const int32_t ny = y + step[1];
+                if (nx >= 0 && nx < width && ny >= 0 && ny < height && at(nx, ny) != key) {
+                    pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(x)] = at(nx, ny);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace pixlin

@@ -1,0 +1,199 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/base/point.h"
+#include "core/colour/clr_models.h"
+#include "core/skin/display_scale.h"
+#include "core/skin/form1_design.h"
+#include "picker/form1_loupe.h"
+#include "picker/handler_guard.h"
+#include "picker/paint_buffer.h"
+#include "picker/picture_box.h"
+#include "picker/timer.h"
+#include "win32/play_wav.h"
+#include "win32/win_handles.h"
+
+namespace pixlin {
+
+// A label has no window of its own: it is text drawn over the window's surface and a rectangle that takes clicks.
+struct LabelControl {
+    TwipsRect place;
+    PixelRect pixels;
+    std::string caption;
+    COLORREF foreColor = 0;
+    HFONT font = nullptr;
+};
+
+// The colour swatch. Without a fill colour the window's surface shows through, as before the first sample.
+struct ShapeControl {
+    TwipsRect place;
+    PixelRect pixels;
+    std::optional<COLORREF> fillColor;
+};
+
+using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
+using WavePlayer = std::function<void(const std::wstring& path, int16_t wait)>;
+using MessageSender = std::function<LRESULT(HWND window, UINT message, WPARAM wParam, LPARAM lParam)>;
+
+struct Form1Args {
+    // Where the data files are looked for; by default the directory of the running program.
+    std::optional<std::wstring> programDirectory;
+    // Every pixel the sampling loop reads goes through here, so that a test can make pixels unreadable.
+    PixelReader readPixel = ::GetPixel;
+    // The click sound goes through here, so that a test can hear whether and what a click played.
+    WavePlayer playWave = static_cast<void (*)(const std::wstring&, int16_t)>(PlayWave);
+    // The window drag sends its message through here: the system's move loop it starts is modal, so a test
+    // records the message instead.
+    MessageSender sendMessage = ::SendMessageW;
+    // The dpi of the monitor the window starts on; by default the system's answer for the window.
+    std::optional<int32_t> dpi;
+};
+
+// How a window came to be unloaded, as the query-unload handler is told.
+inline constexpr int16_t kUnloadFromControlMenu = 0;
+inline constexpr int16_t kUnloadFromCode = 1;
+inline constexpr int16_t kUnloadFromSessionEnd = 2;
+
+// The picker's one window. Constructing it creates the window and runs the start-up; the window is gone again
+// when the skin's layout file could not be opened (hwnd() is then null).
+class Form1 {
+public:
+    explicit Form1(Form1Args args = {});
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    ~Form1();
+
+    HWND hwnd() const noexcept { return hwnd_; }
+
+    void Form_Load();
+    void Timer1_Timer();
+    void Form_KeyDown(int16_t KeyCode, int16_t Shift);
+    void Label3_Click();
+    void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
+    void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void lbl_CMY_Click();
+    void lbl_CMYK_Click();
+    void lbl_HEX_Click();
+    void lbl_HLS_Click();
+    void lbl_LONG_Click();
+    void lbl_RGB_Click();
+    void lbl_YCBCR_Click();
+    void lbl_Shape_Click();
+    void PlaySound();
+
+    Timer& Timer1() noexcept { return *timer1_; }
+    const PictureBox& Picture1() const noexcept { return *picture1_; }
+    const ShapeControl& Shape1() const noexcept { return shape1_; }
+    // The label of a control that is one.
+    const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
+    HWND Text1() const noexcept { return text1_; }
+    const Form1Loupe& Loupe() const noexcept { return loupe_; }
+
+    // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+    void SetPicture(SharedBitmap picture);
+
+    // The display scale the window is drawn at: its size, surface, shape, control places and fonts.
+    const DisplayScale& Display() const noexcept { return display_; }
+    // The monitor's dpi changed: everything takes the new scale and the window the suggested rectangle.
+    void OnDpiChanged(int32_t dpi, const RECT& suggested);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creation of the window and its controls in their design-time state.
+    void CreateWindowAndControls();
+    void CreateText1(HINSTANCE instance);
+    void CreateFonts();
+    void PlaceControlsInPixels();
+    void ArrangeLoupe();
+
+    // Closing: the query-unload handler, then the window goes; runs once however many ways close it.
+    void Unload(int16_t unloadMode);
+    void EndWithoutUnload();
+
+    // Start-up steps.
+    std::wstring DataPath(std::wstring_view fileName) const;
+    void LoadSkinPicture();
+    void SizeToPicture();
+    void MoveToTopRight();
+    bool LoadSkinLayout();
+    void ApplyLayout(HANDLE file);
+
+    // Sampling.
+    void ShowSample(Point pixel, std::optional<COLORREF> colour);
+    void ShowColour(COLORREF colour);
+    void ShowNoColour();
+    void SetLabelCaption(Form1Control label, std::string caption);
+    void SetText1Text(const std::string& text);
+    void SetShapeFill(std::optional<COLORREF> fill);
+
+    RECT WindowRect() const noexcept;
+
+    // Mouse on the windowless labels.
+    std::optional<Form1Control> LabelAtPixel(int32_t x, int32_t y) const;
+    void OnLeftButtonDown(int32_t x, int32_t y);
+    void OnLeftButtonUp(int32_t x, int32_t y);
+    void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
+    void CopyReadout(Form1Control readout);
+
+    // The hot key stops and resumes sampling; the arrow keys and the wheel work the loupe.
+    void ToggleSampling();
+    bool MoveLoupeSelection(int16_t keyCode, int16_t shift);
+    void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
+
+    void OnPaint();
+    LRESULT OnText1Colours(HDC dc);
+
+    Form1Args args_;
+    HandlerGuard guard_;
+    HWND hwnd_ = nullptr;
+    bool unloading_ = false;
+
+    DisplayScale display_;
+    LayoutScale scale_;
+    Font boldFont_;
+    Font regularFont_;
+    SharedBitmap picture_;
+    // The picture enlarged to the display scale; none at 96 dpi, where the picture itself is the surface.
+    Bitmap surface_;
+    PaintBuffer paintBuffer_;
+
+    std::wstring programDirectory_;
+
+    std::array<LabelControl, kForm1LabelCount> labels_;
+    ShapeControl shape1_;
+    HWND text1_ = nullptr;
+    TwipsRect text1Place_ = kText1Design;
+    WNDPROC text1PreviousProc_ = nullptr;
+    std::string text1Text_;
+    COLORREF text1ForeColor_ = 0;
+    std::optional<PictureBox> picture1_;
+    std::optional<Timer> timer1_;
+    std::optional<Form1Control> pressedLabel_;
+
+    Form1Loupe loupe_;
+    // After sampling resumes, the first tick samples even where the pointer stayed: the loupe may show another pixel.
+    bool sampleNextTick_ = false;
+
+    Point LastCursorPos;
+    std::unique_ptr<cClrModels> ClrModel;
+};
+
+}  // namespace pixlin

@@ -1,0 +1,85 @@
+#include "picker/form1.h"
+
+#include <vector>
+
+#include "core/texts/about_text.h"
+#include "picker/resource.h"
+#include "win32/clipboard_text.h"
+#include "win32/message_box.h"
+#include "win32/wide_text.h"
+
+namespace pixlin {
+namespace {
+
+constexpr wchar_t kClickSoundFileName[] = L"pixlin.dat2";
+
+// Today's date as the user writes dates in short form.
+std::wstring ShortDateToday() {
+    const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, nullptr, 0, nullptr);
+    if (length <= 0) {
+        return {};
+    }
+    std::vector<wchar_t> date(static_cast<std::size_t>(length));
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date.data(), length, nullptr);
+    return date.data();
+}
+
+}  // namespace
+
+void Form1::lbl_CMY_Click() {
+    CopyReadout(Form1Control::lbl_CMY);
+}
+
+void Form1::lbl_CMYK_Click() {
+    CopyReadout(Form1Control::lbl_CMYK);
+}
+
+void Form1::lbl_HEX_Click() {
+    CopyReadout(Form1Control::lbl_HEX);
+}
+
+void Form1::lbl_HLS_Click() {
+    CopyReadout(Form1Control::lbl_HLS);
+}
+
+void Form1::lbl_LONG_Click() {
+    CopyReadout(Form1Control::lbl_LONG);
+}
+
+void Form1::lbl_RGB_Click() {
+    CopyReadout(Form1Control::lbl_RGB);
+}
+
+void Form1::lbl_YCBCR_Click() {
+    CopyReadout(Form1Control::lbl_YCBCR);
+}
+
+// Another program holding the clipboard is no reason to end the picker: the clipboard keeps what it had, and the
+// warning beep instead of the click tells the user that nothing was copied.
+void Form1::CopyReadout(Form1Control readout) {
+    if (!PutTextOnClipboard(hwnd_, Label(readout).caption)) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    PlaySound();
+}
+
+// The click is a nicety: whatever goes wrong with it, the copy has been made.
+void Form1::PlaySound() {
+    try {
+        args_.playWave(DataPath(kClickSoundFileName), 0);
+    } catch (...) {
+    }
+}
+
+void Form1::lbl_Shape_Click() {
+    const std::wstring text = Widen(AboutText(Narrow(ShortDateToday())));
+    ShowMessageBox(hwnd_, text, Widen(kAboutTitle), MB_ICONINFORMATION | MB_OK, IDR_THEMED_DIALOGS);
+}
+
+void Form1::Form_MouseDown(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {
+    ReleaseCapture();
+    args_.sendMessage(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+}  // namespace pixlin

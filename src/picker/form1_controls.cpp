@@ -1,0 +1,114 @@
+#include "picker/form1.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "picker/resource.h"
+#include "win32/window_dpi.h"
+
+namespace pixlin {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PixlinForm1";
+constexpr UINT_PTR kTimer1Id = 1;
+constexpr int kText1Id = 10;
+
+SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
+    return std::make_shared<const Bitmap>(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+Font CreateArial(float points, int32_t dpiY, int weight) {
+    return Font(CreateFontW(-FontHeightPixels(points, dpiY), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            L"Arial"));
+}
+
+void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof(description);
+    // No CS_DBLCLKS: a quick second click on a readout is a second click, not a double click.
+    description.style = 0;
+    description.lpfnWndProc = windowProc;
+    description.hInstance = instance;
+    description.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIXLIN));
+    // Shared icons belong to the system: however many windows register, nothing is loaded twice or left behind.
+    description.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIXLIN), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
+    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    description.lpszClassName = kWindowClass;
+    // A second window of the process (tests make several) finds the class registered already.
+    RegisterClassExW(&description);
+}
+
+}  // namespace
+
+void Form1::CreateWindowAndControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    // The design-time picture of the window and of the picture box: one bitmap, shown by both.
+    picture_ = LoadDefaultSkin(instance);
+
+    RegisterForm1Class(instance, &Form1::WindowProc);
+    const SIZE size = BitmapSize(picture_->get());
+    // Topmost comes with the start-up, hidden until the skin is in place.
+    CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, std::max(size.cx, 1L),
+                    std::max(size.cy, 1L), nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) {
+        throw RunError(static_cast<int>(GetLastError()), "The window could not be created");
+    }
+    display_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
+    scale_ = display_.Physical();
+
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i].place = kLabelDesign[i].place;
+    }
+    shape1_.place = kShape1Design;
+    CreateText1(instance);
+    CreateFonts();
+    PlaceControlsInPixels();
+    picture1_.emplace(kPicture1Design, kUnscaledLayout, picture_);
+    timer1_.emplace(hwnd_, kTimer1Id);
+}
+
+// The old fonts go only after every control has the new ones.
+void Form1::CreateFonts() {
+    Font bold = CreateArial(kArialBold975Points, display_.Dpi(), FW_BOLD);
+    Font regular = CreateArial(kArialRegular9Points, display_.Dpi(), FW_NORMAL);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        switch (kLabelDesign[i].font) {
+            case ControlFont::ArialBold975:
+                labels_[i].font = bold.get();
+                break;
+            case ControlFont::ArialRegular9:
+                labels_[i].font = regular.get();
+                break;
+            case ControlFont::WindowDefault:
+                labels_[i].font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+                break;
+        }
+    }
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(regular.get()), TRUE);
+    boldFont_ = std::move(bold);
+    regularFont_ = std::move(regular);
+}
+
+void Form1::PlaceControlsInPixels() {
+    for (LabelControl& label : labels_) {
+        label.pixels = ToPixels(label.place, scale_);
+    }
+    shape1_.pixels = ToPixels(shape1_.place, scale_);
+    const PixelRect text1 = ToPixels(text1Place_, scale_);
+    MoveWindow(text1_, text1.left, text1.top, text1.right - text1.left, text1.bottom - text1.top, TRUE);
+}
+
+void Form1::CreateText1(HINSTANCE instance) {
+    text1_ =
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL, 0,
+                        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
+    SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    text1PreviousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::Text1Proc)));
+}
+
+}  // namespace pixlin

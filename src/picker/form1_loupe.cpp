@@ -1,0 +1,137 @@
+#include "picker/form1_loupe.h"
+
+#include "core/loupe/loupe_render.h"
+#include "core/skin/with_property.h"
+#include "win32/draw_pixels.h"
+#include "win32/win_handles.h"
+
+namespace pixlin {
+namespace {
+
+void Invalidate(HWND window, const PixelRect& area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(window, &rect, FALSE);
+}
+
+}  // namespace
+
+void Form1Loupe::Place(PlacementProperty property, float twips) {
+    place_ = WithProperty(place_, property, twips);
+    placed_ = true;
+}
+
+void Form1Loupe::SetFactor(int32_t factor) {
+    factor_ = factor;
+}
+
+// The box scales with the display like every control's place; the cells stay whole screen pixels magnified.
+void Form1Loupe::Arrange(const LayoutScale& scale, const PixelRect& client) {
+    state_.reset();
+    cells_.clear();
+    if (!placed_) {
+        return;
+    }
+    if (const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(ToPixels(place_, scale), factor_, client)) {
+        state_.emplace(*geometry);
+    }
+}
+
+bool Form1Loupe::Contains(int32_t x, int32_t y) const noexcept {
+    return state_ && state_->Geometry().box.Contains(x, y);
+}
+
+std::optional<COLORREF> Form1Loupe::Follow(HWND window, HDC screen, Point sample) {
+    if (!state_) {
+        return std::nullopt;
+    }
+    state_->Follow(sample);
+    Capture(screen);
+    Render(window);
+    return ColourAt(sample);
+}
+
+void Form1Loupe::Hold(HWND window) {
+    if (!state_) {
+        return;
+    }
+    const PixelRect area = state_->HoldArea();
+    capture_.Capture(area);
+    state_->Hold(area, capture_.Pixels().valid);
+    Render(window);
+}
+
+void Form1Loupe::Release() noexcept {
+    if (state_) {
+        state_->Follow(state_->Selected());
+    }
+}
+
+std::optional<LoupePick> Form1Loupe::SelectAt(HWND window, int32_t x, int32_t y) {
+    if (!state_ || !state_->SelectAt(x, y)) {
+        return std::nullopt;
+    }
+    Render(window);
+    return Pick();
+}
+
+std::optional<LoupePick> Form1Loupe::MoveSelection(HWND window, int32_t dx, int32_t dy) {
+    if (!Held()) {
+        return std::nullopt;
+    }
+    state_->MoveSelection(dx, dy);
+    Render(window);
+    return Pick();
+}
+
+void Form1Loupe::Wheel(HWND window, int32_t delta) {
+    if (!state_) {
+        return;
+    }
+    wheelRest_ += delta;
+    const int32_t steps = wheelRest_ / WHEEL_DELTA;
+    wheelRest_ -= steps * WHEEL_DELTA;
+    const PixelRect before = state_->Geometry().grid;
+    if (steps == 0 || !state_->Zoom(steps)) {
+        return;
+    }
+    // Live, fewer cells or more may show than were read; held, the picture already holds the margin.
+    if (!state_->Held()) {
+        Capture(WindowDc(nullptr).get());
+    }
+    Invalidate(window, before);
+    Render(window);
+}
+
+void Form1Loupe::Paint(HDC dc) const {
+    if (state_) {
+        DrawPixels(dc, state_->Geometry().grid, cells_);
+    }
+}
+
+std::optional<LoupePick> Form1Loupe::Pick() const {
+    const Point pixel = state_->Selected();
+    if (const std::optional<COLORREF> colour = ColourAt(pixel)) {
+        return LoupePick{pixel, *colour};
+    }
+    return std::nullopt;
+}
+
+std::optional<COLORREF> Form1Loupe::ColourAt(Point pixel) const {
+    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(pixel.x, pixel.y);
+    return colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
+}
+
+void Form1Loupe::Capture(HDC screen) {
+    capture_.Capture(screen, state_->Geometry().ShownArea(state_->View()));
+}
+
+// Over a plain area a move leaves every cell as it was; drawing them again would cost a repaint every tick.
+void Form1Loupe::Render(HWND window) {
+    RenderLoupe(*state_, capture_.Pixels(), rendered_);
+    if (rendered_ != cells_) {
+        cells_.swap(rendered_);
+        Invalidate(window, state_->Geometry().grid);
+    }
+}
+
+}  // namespace pixlin

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+
+#include "core/skin/region_runs.h"
+#include "win32/win_handles.h"
+
+namespace pixlin {
+
+// The union of the runs as one region, made in one call. An empty list gives an empty region; an empty Region
+// (no handle) means the system could not make it.
+Region RegionFromRuns(std::span<const RunRect> runs);
+
+}  // namespace pixlin
