@@ -51,7 +51,7 @@ Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) 
         ScanShape(width, height, [&pixels](int32_t x, int32_t y) { return pixels.At(x, y); });
     Region region = RegionFromRuns(display.IsStandard() ? runs : ScaleRuns(runs, display));
     if (!region) {
-        throw RunError(HandlerGuard::kOutOfMemoryErrorNumber, "Out of memory");
+        ThrowOutOfResources();
     }
     return region;
 }
