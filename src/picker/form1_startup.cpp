@@ -28,7 +28,9 @@ void Form1::Form_Load() {
     programDirectory_ = args_.programDirectory ? *args_.programDirectory : ProgramDirectory(ProgramFileName());
 
     timer1_->SetInterval(kTimer1IntervalMs);
-    timer1_->SetEnabled(true);
+    if (!timer1_->SetEnabled(true)) {
+        throw RunError(static_cast<int>(GetLastError()), "The sampling timer could not be started");
+    }
 
     SetTopmost(hwnd_, true);
     InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { guard_.Run(hwnd_, [this] { ToggleSampling(); }); });

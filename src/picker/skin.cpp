@@ -33,8 +33,8 @@ void ApplySkin(Form1& form, PictureBox& picture) {
     form.SetPicture(picture.Picture());
 
     Region region = RegionFromBitmap(picture, form.Display());
-    // From here on the region belongs to the window.
-    SetWindowRgn(form.hwnd(), region.release(), TRUE);
+    // Refused, the window keeps its plain shape and still shows: a picker without its cut-out beats none.
+    SetWindowRegion(form.hwnd(), region, true);
 
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     ShowWindow(form.hwnd(), SW_SHOW);
