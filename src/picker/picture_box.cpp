@@ -65,7 +65,6 @@ void PictureBox::FitToPicture() {
 
 // The image covers the inside of the frame. Pixels beyond it cannot be read: GetPixel gives CLR_INVALID there.
 void PictureBox::RedrawImage() {
-    // The image always has at least one pixel: the sampling fallback copies into its corner.
     const int32_t frame = 2 * BorderPixels();
     const int32_t width = std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX) - frame);
     const int32_t height = std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY) - frame);
