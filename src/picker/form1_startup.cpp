@@ -152,7 +152,7 @@ void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
     SkipOnFailure([this] { ArrangeLoupe(); });
     // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
     const Region current(CreateRectRgn(0, 0, 0, 0));
-    if (picture1_ && picture1_->hDC() != nullptr && GetWindowRgn(hwnd_, current.get()) != ERROR) {
+    if (picture1_ && picture1_->KeepsImage() && GetWindowRgn(hwnd_, current.get()) != ERROR) {
         Region region = RegionFromBitmap(*picture1_, display_);
         SetWindowRgn(hwnd_, region.release(), TRUE);
     }

