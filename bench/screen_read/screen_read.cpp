@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -56,15 +55,17 @@ std::optional<Timing> TimeRead(long iterations, Read read) {
     const std::size_t count = micros.size();
     const double median = count % 2 == 1 ? micros[count / 2] : (micros[count / 2 - 1] + micros[count / 2]) / 2;
     // Nearest rank: the smallest time that at least 95 % of the reads did not exceed.
-    const auto rank = static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(count)));
+    const std::size_t rank = (95 * count + 99) / 100;
     return Timing{median, micros[rank - 1]};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long iterations = argc == 2 ? std::strtol(argv[1], nullptr, 10) : kDefaultIterations;
-    if (argc > 2 || iterations < 1 || iterations > kMaxIterations) {
+    char* end = nullptr;
+    const long iterations = argc == 2 ? std::strtol(argv[1], &end, 10) : kDefaultIterations;
+    if (argc > 2 || (end != nullptr && (end == argv[1] || *end != '\0')) || iterations < 1 ||
+        iterations > kMaxIterations) {
         std::fprintf(stderr, "usage: pixlin_screen_read [ITERATIONS from 1 to %ld]\n", kMaxIterations);
         return 2;
     }
