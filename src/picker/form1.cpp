@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/skin/twips.h"
 #include "picker/form1_bindings.h"
 #include "win32/hotkey.h"
 
@@ -203,15 +202,14 @@ void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
             ShowSample(pick->pixel, pick->colour);
         }
     } else {
-        Form_MouseDown(kLeftButton, ShiftState(), PixelsToTwips(x, scale_.twipsPerPixelX),
-                       PixelsToTwips(y, scale_.twipsPerPixelY));
+        Form_MouseDown(kLeftButton, ShiftState(), scale_.Twips(x), scale_.Twips(y));
     }
 }
 
 // Labels take clicks of the left button only; the other buttons press on them to no effect.
 void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
     if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y)) {
-        Form_MouseDown(button, shift, PixelsToTwips(x, scale_.twipsPerPixelX), PixelsToTwips(y, scale_.twipsPerPixelY));
+        Form_MouseDown(button, shift, scale_.Twips(x), scale_.Twips(y));
     }
 }
 

@@ -108,7 +108,7 @@ public:
     void SetPicture(SharedBitmap picture);
 
     // The display scale the window is drawn at: its size, surface, shape, control places and fonts.
-    const DisplayScale& Display() const noexcept { return display_; }
+    const DisplayScale& Display() const noexcept { return scale_; }
     // The monitor's dpi changed: everything takes the new scale and the window the suggested rectangle.
     void OnDpiChanged(int32_t dpi, const RECT& suggested);
 
@@ -166,8 +166,7 @@ private:
     HWND hwnd_ = nullptr;
     bool unloading_ = false;
 
-    DisplayScale display_;
-    LayoutScale scale_;
+    DisplayScale scale_;
     Font boldFont_;
     Font regularFont_;
     SharedBitmap picture_;

@@ -57,8 +57,7 @@ void Form1::CreateWindowAndControls() {
     if (hwnd_ == nullptr) {
         throw RunError(static_cast<int>(GetLastError()), "The window could not be created");
     }
-    display_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
-    scale_ = display_.Physical();
+    scale_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i].place = kLabelDesign[i].place;
@@ -73,8 +72,8 @@ void Form1::CreateWindowAndControls() {
 
 // The old fonts go only after every control has the new ones.
 void Form1::CreateFonts() {
-    Font bold = CreateArial(kArialBold975Points, display_.Dpi(), FW_BOLD);
-    Font regular = CreateArial(kArialRegular9Points, display_.Dpi(), FW_NORMAL);
+    Font bold = CreateArial(kArialBold975Points, scale_.Dpi(), FW_BOLD);
+    Font regular = CreateArial(kArialRegular9Points, scale_.Dpi(), FW_NORMAL);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         switch (kLabelDesign[i].font) {
             case ControlFont::ArialBold975:

@@ -2,7 +2,6 @@
 
 #include "core/base/skip_on_failure.h"
 #include "core/skin/data_paths.h"
-#include "core/skin/twips.h"
 #include "picker/resource.h"
 #include "picker/skin.h"
 #include "picker/skin_surface.h"
@@ -70,7 +69,7 @@ void Form1::SizeToPicture() {
 
 void Form1::MoveToTopRight() {
     SkipOnFailure([this] { SetTop(0.0f); });
-    SkipOnFailure([this] { SetLeft(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX) - Width()); });
+    SkipOnFailure([this] { SetLeft(scale_.Twips(GetSystemMetrics(SM_CXSCREEN)) - Width()); });
 }
 
 // False when the layout file cannot be opened or is too large: the failure has been shown and the program is to end.
@@ -102,48 +101,47 @@ RECT Form1::WindowRect() const noexcept {
 
 float Form1::Width() const {
     const RECT place = WindowRect();
-    return PixelsToTwips(place.right - place.left, scale_.twipsPerPixelX);
+    return scale_.Twips(place.right - place.left);
 }
 
 float Form1::Height() const {
     const RECT place = WindowRect();
-    return PixelsToTwips(place.bottom - place.top, scale_.twipsPerPixelY);
+    return scale_.Twips(place.bottom - place.top);
 }
 
 void Form1::SetLeft(float twips) {
-    const int32_t left = TwipsToPixels(twips, scale_.twipsPerPixelX);
+    const int32_t left = scale_.Pixels(twips);
     SetWindowPos(hwnd_, nullptr, left, WindowRect().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::SetTop(float twips) {
-    const int32_t top = TwipsToPixels(twips, scale_.twipsPerPixelY);
+    const int32_t top = scale_.Pixels(twips);
     SetWindowPos(hwnd_, nullptr, WindowRect().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::SetWidth(float twips) {
-    const int32_t width = TwipsToPixels(twips, scale_.twipsPerPixelX);
+    const int32_t width = scale_.Pixels(twips);
     const RECT place = WindowRect();
     SetWindowPos(hwnd_, nullptr, 0, 0, width, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::SetHeight(float twips) {
-    const int32_t height = TwipsToPixels(twips, scale_.twipsPerPixelY);
+    const int32_t height = scale_.Pixels(twips);
     const RECT place = WindowRect();
     SetWindowPos(hwnd_, nullptr, 0, 0, place.right - place.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::SetPicture(SharedBitmap picture) {
     picture_ = std::move(picture);
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
+    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, scale_);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
-    display_ = DisplayScale(dpi);
-    scale_ = display_.Physical();
+    scale_ = DisplayScale(dpi);
     CreateFonts();
     PlaceControlsInPixels();
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
+    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, scale_);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // The loupe's grid follows the new place of its box and the new size of the window.
@@ -151,7 +149,7 @@ void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
     // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
     const Region current(CreateRectRgn(0, 0, 0, 0));
     if (picture1_ && picture1_->hDC() != nullptr && GetWindowRgn(hwnd_, current.get()) != ERROR) {
-        Region region = RegionFromBitmap(*picture1_, display_);
+        Region region = RegionFromBitmap(*picture1_, scale_);
         SetWindowRgn(hwnd_, region.release(), TRUE);
     }
     InvalidateRect(hwnd_, nullptr, FALSE);
