@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "picker/form1_bindings.h"
-#include "win32/hotkey.h"
 
 namespace pixlin {
 namespace {
@@ -114,6 +113,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 guard_.Run(hwnd_, [this] { Unload(kUnloadFromSessionEnd); });
             }
             return 0;
+        case WM_HOTKEY:
+            if (hotkey_.IsPressedBy(wParam)) {
+                guard_.Run(hwnd_, [this] { ToggleSampling(); });
+                return 0;
+            }
+            break;
         case WM_DPICHANGED:
             guard_.Run(hwnd_, [this, wParam, lParam] {
                 OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -128,18 +133,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-// The name box passes every key to the window first, so that Esc closes the program wherever the focus is.
-LRESULT CALLBACK Form1::Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const WNDPROC previous = self->text1PreviousProc_;
-    if (message == WM_KEYDOWN) {
-        self->guard_.Run(self->hwnd_,
-                         [self, wParam] { self->Form_KeyDown(static_cast<int16_t>(wParam), ShiftState()); });
-        if (!IsWindow(window)) {
-            return 0;
-        }
+// The name box is the system's own edit control, not subclassed: the system's subclassing helper lives in the common
+// controls library, which would then stay loaded for the whole run.
+bool Form1::PreviewKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || text1_ == nullptr || message.hwnd != text1_) {
+        return false;
     }
-    return CallWindowProcW(previous, window, message, wParam, lParam);
+    guard_.Run(hwnd_, [this, &message] { Form_KeyDown(static_cast<int16_t>(message.wParam), ShiftState()); });
+    return !IsWindow(message.hwnd);
 }
 
 void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
@@ -156,7 +157,7 @@ void Form1::Label3_Click() {
 
 void Form1::Form_QueryUnload(int16_t& /*Cancel*/, int16_t /*UnloadMode*/) {
     // The window draws through BeginPaint and GetDC pairs only, so it holds no device context to give back.
-    RemoveHotkey();
+    hotkey_ = GlobalHotkey();
 }
 
 void Form1::Unload(int16_t unloadMode) {
@@ -173,7 +174,7 @@ void Form1::Unload(int16_t unloadMode) {
 // every failed start would otherwise keep another reference to "MyHotKey" until the user logs off.
 void Form1::EndWithoutUnload() {
     unloading_ = true;
-    RemoveHotkey();
+    hotkey_ = GlobalHotkey();
     DestroyWindow(hwnd_);
 }
 

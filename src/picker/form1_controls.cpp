@@ -105,9 +105,6 @@ void Form1::CreateText1(HINSTANCE instance) {
     text1_ =
         CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL, 0,
                         0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
-    SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    text1PreviousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::Text1Proc)));
 }
 
 }  // namespace pixlin

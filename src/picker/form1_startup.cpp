@@ -5,7 +5,6 @@
 #include "picker/resource.h"
 #include "picker/skin.h"
 #include "picker/skin_surface.h"
-#include "win32/hotkey.h"
 #include "win32/message_box.h"
 #include "win32/module_file.h"
 #include "win32/on_top.h"
@@ -16,6 +15,8 @@ namespace pixlin {
 namespace {
 
 constexpr UINT kTimer1IntervalMs = 10;
+// Every copy of the program names its hot key alike: the system gives them one atom, and the key to the first.
+constexpr wchar_t kHotkeyName[] = L"MyHotKey";
 constexpr wchar_t kLayoutFileName[] = L"pixlin.dat0";
 constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
 // No layout comes near this size; a larger file is damaged or hostile, and is refused before anything of it is read.
@@ -30,7 +31,7 @@ void Form1::Form_Load() {
     timer1_->SetEnabled(true);
 
     SetTopmost(hwnd_, true);
-    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { guard_.Run(hwnd_, [this] { ToggleSampling(); }); });
+    hotkey_ = GlobalHotkey(hwnd_, kHotkeyName, MOD_CONTROL, VK_F12);
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();
