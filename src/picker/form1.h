@@ -164,7 +164,7 @@ private:
     void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
     void OnPaint();
-    LRESULT OnText1Colours(HDC dc);
+    LRESULT OnText1Colours(HDC dc) noexcept;
 
     Form1Args args_;
     HandlerGuard guard_;

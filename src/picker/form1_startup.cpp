@@ -4,7 +4,6 @@
 #include "core/skin/data_paths.h"
 #include "picker/resource.h"
 #include "picker/skin.h"
-#include "picker/skin_surface.h"
 #include "win32/message_box.h"
 #include "win32/module_file.h"
 #include "win32/on_top.h"
@@ -92,68 +91,6 @@ bool Form1::LoadSkinLayout() {
     }
     SkipOnFailure([this, &file] { ApplyLayout(file.get()); });
     return true;
-}
-
-RECT Form1::WindowRect() const noexcept {
-    RECT place{};
-    GetWindowRect(hwnd_, &place);
-    return place;
-}
-
-float Form1::Width() const {
-    const RECT place = WindowRect();
-    return scale_.Twips(place.right - place.left);
-}
-
-float Form1::Height() const {
-    const RECT place = WindowRect();
-    return scale_.Twips(place.bottom - place.top);
-}
-
-void Form1::SetLeft(float twips) {
-    const int32_t left = scale_.Pixels(twips);
-    SetWindowPos(hwnd_, nullptr, left, WindowRect().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetTop(float twips) {
-    const int32_t top = scale_.Pixels(twips);
-    SetWindowPos(hwnd_, nullptr, WindowRect().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetWidth(float twips) {
-    const int32_t width = scale_.Pixels(twips);
-    const RECT place = WindowRect();
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetHeight(float twips) {
-    const int32_t height = scale_.Pixels(twips);
-    const RECT place = WindowRect();
-    SetWindowPos(hwnd_, nullptr, 0, 0, place.right - place.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetPicture(SharedBitmap picture) {
-    picture_ = std::move(picture);
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, scale_);
-    InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
-    scale_ = DisplayScale(dpi);
-    CreateFonts();
-    PlaceControlsInPixels();
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, scale_);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The loupe's grid follows the new place of its box and the new size of the window.
-    SkipOnFailure([this] { ArrangeLoupe(); });
-    // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
-    const Region current(CreateRectRgn(0, 0, 0, 0));
-    if (picture1_ && picture1_->hDC() != nullptr && GetWindowRgn(hwnd_, current.get()) != ERROR) {
-        Region region = RegionFromBitmap(*picture1_, scale_);
-        SetWindowRgn(hwnd_, region.release(), TRUE);
-    }
-    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 }  // namespace pixlin
