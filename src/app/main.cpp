@@ -8,6 +8,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     pixlin::Form1 form;
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.PreviewKey(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -2,36 +2,9 @@
 
 #include <windowsx.h>
 
-#include "core/skin/twips.h"
-#include "picker/form1_bindings.h"
-#include "win32/hotkey.h"
+#include "picker/event_arguments.h"
 
 namespace pixlin {
-namespace {
-
-constexpr WPARAM kEscapeKey = 27;
-
-// The Button argument of a mouse press.
-constexpr int16_t kLeftButton = 1;
-constexpr int16_t kRightButton = 2;
-constexpr int16_t kMiddleButton = 4;
-
-// The shift state of a key event: 1 Shift, 2 Ctrl, 4 Alt.
-int16_t ShiftState() noexcept {
-    int16_t state = 0;
-    if (GetKeyState(VK_SHIFT) < 0) {
-        state |= 1;
-    }
-    if (GetKeyState(VK_CONTROL) < 0) {
-        state |= 2;
-    }
-    if (GetKeyState(VK_MENU) < 0) {
-        state |= 4;
-    }
-    return state;
-}
-
-}  // namespace
 
 Form1::Form1(Form1Args args) : args_(std::move(args)) {
     guard_.Run(nullptr, [this] { CreateWindowAndControls(); });
@@ -115,6 +88,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 guard_.Run(hwnd_, [this] { Unload(kUnloadFromSessionEnd); });
             }
             return 0;
+        case WM_HOTKEY:
+            if (hotkey_.IsPressedBy(wParam)) {
+                guard_.Run(hwnd_, [this] { ToggleSampling(); });
+                return 0;
+            }
+            break;
         case WM_DPICHANGED:
             guard_.Run(hwnd_, [this, wParam, lParam] {
                 OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -129,104 +108,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-// The name box passes every key to the window first, so that Esc closes the program wherever the focus is.
-LRESULT CALLBACK Form1::Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const WNDPROC previous = self->text1PreviousProc_;
-    if (message == WM_KEYDOWN) {
-        self->guard_.Run(self->hwnd_,
-                         [self, wParam] { self->Form_KeyDown(static_cast<int16_t>(wParam), ShiftState()); });
-        if (!IsWindow(window)) {
-            return 0;
-        }
+// The name box is the system's own edit control, not subclassed: the system's subclassing helper lives in the common
+// controls library, which would then stay loaded for the whole run (about 3 MB more under Wine).
+bool Form1::PreviewKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || text1_ == nullptr || message.hwnd != text1_) {
+        return false;
     }
-    return CallWindowProcW(previous, window, message, wParam, lParam);
-}
-
-void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
-    if (static_cast<WPARAM>(KeyCode) == kEscapeKey) {
-        Unload(kUnloadFromCode);
-        return;
-    }
-    MoveLoupeSelection(KeyCode, Shift);
-}
-
-void Form1::Label3_Click() {
-    Unload(kUnloadFromCode);
-}
-
-void Form1::Form_QueryUnload(int16_t& /*Cancel*/, int16_t /*UnloadMode*/) {
-    // The window draws through BeginPaint and GetDC pairs only, so it holds no device context to give back.
-    RemoveHotkey();
-}
-
-void Form1::Unload(int16_t unloadMode) {
-    if (unloading_ || hwnd_ == nullptr) {
-        return;
-    }
-    unloading_ = true;
-    int16_t cancel = 0;
-    Form_QueryUnload(cancel, unloadMode);
-    DestroyWindow(hwnd_);
-}
-
-// Ends without the query-unload handler, but gives back the hot key's atom: global atoms outlive the process, and
-// every failed start would otherwise keep another reference to "MyHotKey" until the user logs off.
-void Form1::EndWithoutUnload() {
-    unloading_ = true;
-    RemoveHotkey();
-    DestroyWindow(hwnd_);
-}
-
-std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
-    std::array<PixelRect, kForm1LabelCount> rects;
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        rects[i] = labels_[i].pixels;
-    }
-    const auto index = TopmostAt(rects, x, y);
-    if (!index) {
-        return std::nullopt;
-    }
-    return static_cast<Form1Control>(*index);
-}
-
-// A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, and a
-// press beside both drags the window.
-void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
-    pressedLabel_ = LabelAtPixel(x, y);
-    if (pressedLabel_) {
-        SetCapture(hwnd_);
-    } else if (loupe_.Contains(x, y)) {
-        // The keys go to the window from now on, so that the arrows walk from the picked pixel.
-        SetFocus(hwnd_);
-        if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
-            ShowSample(pick->pixel, pick->colour);
-        }
-    } else {
-        Form_MouseDown(kLeftButton, ShiftState(), PixelsToTwips(x, scale_.twipsPerPixelX),
-                       PixelsToTwips(y, scale_.twipsPerPixelY));
-    }
-}
-
-// Labels take clicks of the left button only; the other buttons press on them to no effect.
-void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
-    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y)) {
-        Form_MouseDown(button, shift, PixelsToTwips(x, scale_.twipsPerPixelX), PixelsToTwips(y, scale_.twipsPerPixelY));
-    }
-}
-
-void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
-    const std::optional<Form1Control> pressed = pressedLabel_;
-    if (GetCapture() == hwnd_) {
-        ReleaseCapture();
-    }
-    pressedLabel_.reset();
-    if (!pressed || LabelAtPixel(x, y) != pressed) {
-        return;
-    }
-    if (const auto click = BindingOf(*pressed).click) {
-        (this->*click)();
-    }
+    guard_.Run(hwnd_, [this, &message] { Form_KeyDown(static_cast<int16_t>(message.wParam), ShiftState()); });
+    return !IsWindow(message.hwnd);
 }
 
 }  // namespace pixlin

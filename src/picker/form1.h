@@ -19,6 +19,7 @@
 #include "picker/paint_buffer.h"
 #include "picker/picture_box.h"
 #include "picker/timer.h"
+#include "win32/hotkey.h"
 #include "win32/play_wav.h"
 #include "win32/win_handles.h"
 
@@ -108,13 +109,17 @@ public:
     void SetPicture(SharedBitmap picture);
 
     // The display scale the window is drawn at: its size, surface, shape, control places and fonts.
-    const DisplayScale& Display() const noexcept { return display_; }
+    const DisplayScale& Display() const noexcept { return scale_; }
     // The monitor's dpi changed: everything takes the new scale and the window the suggested rectangle.
     void OnDpiChanged(int32_t dpi, const RECT& suggested);
 
+    // The message loop offers every message here before it dispatches it: a key pressed in the name box reaches the
+    // window's key handler first, so that Esc closes the program wherever the focus is. True when the key has closed
+    // the window, and the message is not to be dispatched.
+    bool PreviewKey(const MSG& message);
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK Text1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Creation of the window and its controls in their design-time state.
@@ -159,15 +164,14 @@ private:
     void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
     void OnPaint();
-    LRESULT OnText1Colours(HDC dc);
+    LRESULT OnText1Colours(HDC dc) noexcept;
 
     Form1Args args_;
     HandlerGuard guard_;
     HWND hwnd_ = nullptr;
     bool unloading_ = false;
 
-    DisplayScale display_;
-    LayoutScale scale_;
+    DisplayScale scale_;
     Font boldFont_;
     Font regularFont_;
     SharedBitmap picture_;
@@ -181,13 +185,14 @@ private:
     ShapeControl shape1_;
     HWND text1_ = nullptr;
     TwipsRect text1Place_ = kText1Design;
-    WNDPROC text1PreviousProc_ = nullptr;
     std::string text1Text_;
     COLORREF text1ForeColor_ = 0;
     std::optional<PictureBox> picture1_;
     std::optional<Timer> timer1_;
     std::optional<Form1Control> pressedLabel_;
 
+    // Ctrl+F12, held from start-up until the window unloads, unless another window holds it already.
+    GlobalHotkey hotkey_;
     Form1Loupe loupe_;
     // After sampling resumes, the first tick samples even where the pointer stayed: the loupe may show another pixel.
     bool sampleNextTick_ = false;

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "core/texts/about_text.h"
+#include "picker/event_arguments.h"
+#include "picker/form1_bindings.h"
 #include "picker/resource.h"
 #include "win32/clipboard_text.h"
 #include "win32/message_box.h"
@@ -25,6 +27,56 @@ std::wstring ShortDateToday() {
 }
 
 }  // namespace
+
+std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
+    std::array<PixelRect, kForm1LabelCount> rects;
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        rects[i] = labels_[i].pixels;
+    }
+    const auto index = TopmostAt(rects, x, y);
+    if (!index) {
+        return std::nullopt;
+    }
+    return static_cast<Form1Control>(*index);
+}
+
+// A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, and a
+// press beside both drags the window.
+void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
+    pressedLabel_ = LabelAtPixel(x, y);
+    if (pressedLabel_) {
+        SetCapture(hwnd_);
+    } else if (loupe_.Contains(x, y)) {
+        // The keys go to the window from now on, so that the arrows walk from the picked pixel.
+        SetFocus(hwnd_);
+        if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
+            ShowSample(pick->pixel, pick->colour);
+        }
+    } else {
+        Form_MouseDown(kLeftButton, ShiftState(), scale_.Twips(x), scale_.Twips(y));
+    }
+}
+
+// Labels take clicks of the left button only; the other buttons press on them to no effect.
+void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
+    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y)) {
+        Form_MouseDown(button, shift, scale_.Twips(x), scale_.Twips(y));
+    }
+}
+
+void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
+    const std::optional<Form1Control> pressed = pressedLabel_;
+    if (GetCapture() == hwnd_) {
+        ReleaseCapture();
+    }
+    pressedLabel_.reset();
+    if (!pressed || LabelAtPixel(x, y) != pressed) {
+        return;
+    }
+    if (const auto click = BindingOf(*pressed).click) {
+        (this->*click)();
+    }
+}
 
 void Form1::lbl_CMY_Click() {
     CopyReadout(Form1Control::lbl_CMY);

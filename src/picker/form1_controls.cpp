@@ -57,8 +57,7 @@ void Form1::CreateWindowAndControls() {
     if (hwnd_ == nullptr) {
         throw RunError(static_cast<int>(GetLastError()), "The window could not be created");
     }
-    display_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
-    scale_ = display_.Physical();
+    scale_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i].place = kLabelDesign[i].place;
@@ -73,8 +72,8 @@ void Form1::CreateWindowAndControls() {
 
 // The old fonts go only after every control has the new ones.
 void Form1::CreateFonts() {
-    Font bold = CreateArial(kArialBold975Points, display_.Dpi(), FW_BOLD);
-    Font regular = CreateArial(kArialRegular9Points, display_.Dpi(), FW_NORMAL);
+    Font bold = CreateArial(kArialBold975Points, scale_.Dpi(), FW_BOLD);
+    Font regular = CreateArial(kArialRegular9Points, scale_.Dpi(), FW_NORMAL);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         switch (kLabelDesign[i].font) {
             case ControlFont::ArialBold975:
@@ -106,9 +105,6 @@ void Form1::CreateText1(HINSTANCE instance) {
     text1_ =
         CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL, 0,
                         0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
-    SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    text1PreviousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::Text1Proc)));
 }
 
 }  // namespace pixlin

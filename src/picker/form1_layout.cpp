@@ -41,7 +41,7 @@ struct LayoutEffect {
 };
 
 // A place whose pixels overflow is refused before anything changes, so the control keeps its previous place.
-void Place(ControlEffect& control, PlacementProperty property, float twips, const LayoutScale& scale) {
+void Place(ControlEffect& control, PlacementProperty property, float twips, const DisplayScale& scale) {
     const TwipsRect place = WithProperty(control.place, property, twips);
     control.pixels = ToPixels(place, scale);
     control.place = place;
@@ -50,7 +50,7 @@ void Place(ControlEffect& control, PlacementProperty property, float twips, cons
 
 // Each control takes each assignment on its own, so that one control refusing a place leaves the other one a key
 // places unaffected.
-void Take(LayoutEffect& effect, const LayoutAssignment& assignment, const LayoutScale& scale) {
+void Take(LayoutEffect& effect, const LayoutAssignment& assignment, const DisplayScale& scale) {
     if (const auto* translucency = std::get_if<TranslucencyAssignment>(&assignment)) {
         effect.alpha = translucency->alpha;
         return;

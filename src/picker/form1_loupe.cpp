@@ -25,7 +25,7 @@ void Form1Loupe::SetFactor(int32_t factor) {
 }
 
 // The box scales with the display like every control's place; the cells stay whole screen pixels magnified.
-void Form1Loupe::Arrange(const LayoutScale& scale, const PixelRect& client) {
+void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
     state_.reset();
     cells_.clear();
     if (!placed_) {

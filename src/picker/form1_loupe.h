@@ -8,6 +8,7 @@
 
 #include "core/base/point.h"
 #include "core/loupe/loupe_state.h"
+#include "core/skin/display_scale.h"
 #include "core/skin/form1_design.h"
 #include "core/skin/layout_reader.h"
 #include "win32/screen_capture.h"
@@ -28,7 +29,7 @@ public:
     void Place(PlacementProperty property, float twips);
     void SetFactor(int32_t factor);
     // Makes the cells for the box in the window's client area; no loupe when the box holds no cell.
-    void Arrange(const LayoutScale& scale, const PixelRect& client);
+    void Arrange(const DisplayScale& scale, const PixelRect& client);
 
     bool Active() const noexcept { return state_.has_value(); }
     bool Held() const noexcept { return state_ && state_->Held(); }

@@ -88,7 +88,7 @@ void Form1::OnPaint() {
            SRCCOPY);
 }
 
-LRESULT Form1::OnText1Colours(HDC dc) {
+LRESULT Form1::OnText1Colours(HDC dc) noexcept {
     SetTextColor(dc, text1ForeColor_);
     SetBkColor(dc, RGB(255, 255, 255));
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));

@@ -2,11 +2,8 @@
 
 #include "core/base/skip_on_failure.h"
 #include "core/skin/data_paths.h"
-#include "core/skin/twips.h"
 #include "picker/resource.h"
 #include "picker/skin.h"
-#include "picker/skin_surface.h"
-#include "win32/hotkey.h"
 #include "win32/message_box.h"
 #include "win32/module_file.h"
 #include "win32/on_top.h"
@@ -17,6 +14,8 @@ namespace pixlin {
 namespace {
 
 constexpr UINT kTimer1IntervalMs = 10;
+// Every copy of the program names its hot key alike: the system gives them one atom, and the key to the first.
+constexpr wchar_t kHotkeyName[] = L"MyHotKey";
 constexpr wchar_t kLayoutFileName[] = L"pixlin.dat0";
 constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
 // No layout comes near this size; a larger file is damaged or hostile, and is refused before anything of it is read.
@@ -33,7 +32,7 @@ void Form1::Form_Load() {
     }
 
     SetTopmost(hwnd_, true);
-    InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { guard_.Run(hwnd_, [this] { ToggleSampling(); }); });
+    hotkey_ = GlobalHotkey(hwnd_, kHotkeyName, MOD_CONTROL, VK_F12);
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();
@@ -72,7 +71,7 @@ void Form1::SizeToPicture() {
 
 void Form1::MoveToTopRight() {
     SkipOnFailure([this] { SetTop(0.0f); });
-    SkipOnFailure([this] { SetLeft(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), scale_.twipsPerPixelX) - Width()); });
+    SkipOnFailure([this] { SetLeft(scale_.Twips(GetSystemMetrics(SM_CXSCREEN)) - Width()); });
 }
 
 // False when the layout file cannot be opened or is too large: the failure has been shown and the program is to end.
@@ -94,69 +93,6 @@ bool Form1::LoadSkinLayout() {
     }
     SkipOnFailure([this, &file] { ApplyLayout(file.get()); });
     return true;
-}
-
-RECT Form1::WindowRect() const noexcept {
-    RECT place{};
-    GetWindowRect(hwnd_, &place);
-    return place;
-}
-
-float Form1::Width() const {
-    const RECT place = WindowRect();
-    return PixelsToTwips(place.right - place.left, scale_.twipsPerPixelX);
-}
-
-float Form1::Height() const {
-    const RECT place = WindowRect();
-    return PixelsToTwips(place.bottom - place.top, scale_.twipsPerPixelY);
-}
-
-void Form1::SetLeft(float twips) {
-    const int32_t left = TwipsToPixels(twips, scale_.twipsPerPixelX);
-    SetWindowPos(hwnd_, nullptr, left, WindowRect().top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetTop(float twips) {
-    const int32_t top = TwipsToPixels(twips, scale_.twipsPerPixelY);
-    SetWindowPos(hwnd_, nullptr, WindowRect().left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetWidth(float twips) {
-    const int32_t width = TwipsToPixels(twips, scale_.twipsPerPixelX);
-    const RECT place = WindowRect();
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetHeight(float twips) {
-    const int32_t height = TwipsToPixels(twips, scale_.twipsPerPixelY);
-    const RECT place = WindowRect();
-    SetWindowPos(hwnd_, nullptr, 0, 0, place.right - place.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::SetPicture(SharedBitmap picture) {
-    picture_ = std::move(picture);
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
-    InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
-    display_ = DisplayScale(dpi);
-    scale_ = display_.Physical();
-    CreateFonts();
-    PlaceControlsInPixels();
-    surface_ = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, display_);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The loupe's grid follows the new place of its box and the new size of the window.
-    SkipOnFailure([this] { ArrangeLoupe(); });
-    // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
-    const Region current(CreateRectRgn(0, 0, 0, 0));
-    if (picture1_ && picture1_->KeepsImage() && GetWindowRgn(hwnd_, current.get()) != ERROR) {
-        Region region = RegionFromBitmap(*picture1_, display_);
-        SetWindowRgn(hwnd_, region.release(), TRUE);
-    }
-    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 }  // namespace pixlin

@@ -3,52 +3,46 @@
 #include <utility>
 
 namespace pixlin {
-namespace {
 
-// Everything the installed hot key needs to be recognised and taken down again. A window procedure has no other
-// place to find it: the window's own user data belongs to the window.
-struct InstalledHotkey {
-    HWND window = nullptr;
-    WNDPROC previousProc = nullptr;
-    // The atom doubles as the hot key's identifier.
-    ATOM atom = 0;
-    std::function<void()> onHotkey;
-
-    int Id() const noexcept { return static_cast<int>(atom); }
-};
-
-InstalledHotkey installed;
-
-}  // namespace
-
-void InstallHotkey(HWND window, UINT modifiers, UINT virtualKey, std::function<void()> onHotkey) {
-    installed.window = window;
-    installed.onHotkey = std::move(onHotkey);
-    installed.atom = GlobalAddAtomW(L"MyHotKey");
-    RegisterHotKey(window, installed.Id(), modifiers, virtualKey);
-    installed.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyWindowProc)));
-}
-
-LRESULT CALLBACK HotkeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_HOTKEY && wParam == static_cast<WPARAM>(installed.Id())) {
-        if (installed.onHotkey) {
-            installed.onHotkey();
-        }
-        return 0;
-    }
-    return CallWindowProcW(installed.previousProc, window, message, wParam, lParam);
-}
-
-void RemoveHotkey() {
-    if (installed.window == nullptr) {
+// Each holder takes its own reference to the atom: a second running copy of the program gets the same atom, and the
+// name stays in the system's table until the last holder lets go.
+GlobalHotkey::GlobalHotkey(HWND window, const wchar_t* name, UINT modifiers, UINT virtualKey) noexcept
+    : window_(window) {
+    const ATOM atom = GlobalAddAtomW(name);
+    if (atom == 0) {
         return;
     }
-    UnregisterHotKey(installed.window, installed.Id());
-    SetWindowLongPtrW(installed.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(installed.previousProc));
-    GlobalDeleteAtom(installed.atom);
-    // A second removal must not release the atom again: another running copy may hold it too.
-    installed = InstalledHotkey{};
+    if (!RegisterHotKey(window, atom, modifiers, virtualKey)) {
+        GlobalDeleteAtom(atom);
+        return;
+    }
+    atom_ = atom;
+}
+
+GlobalHotkey::GlobalHotkey(GlobalHotkey&& other) noexcept
+    : window_(std::exchange(other.window_, nullptr)), atom_(std::exchange(other.atom_, 0)) {}
+
+GlobalHotkey& GlobalHotkey::operator=(GlobalHotkey&& other) noexcept {
+    if (this != &other) {
+        Release();
+        window_ = std::exchange(other.window_, nullptr);
+        atom_ = std::exchange(other.atom_, 0);
+    }
+    return *this;
+}
+
+GlobalHotkey::~GlobalHotkey() {
+    Release();
+}
+
+void GlobalHotkey::Release() noexcept {
+    if (atom_ == 0) {
+        return;
+    }
+    // A window already destroyed has lost its registration with it: nothing is left to undo but the atom.
+    UnregisterHotKey(window_, atom_);
+    GlobalDeleteAtom(atom_);
+    atom_ = 0;
 }
 
 }  // namespace pixlin

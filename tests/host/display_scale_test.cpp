@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
+#include "core/base/run_error.h"
 #include "core/skin/form1_design.h"
 #include "core/skin/twips.h"
 
@@ -17,9 +19,70 @@ TEST(DisplayScale, AtStandardDpiEveryLengthStaysAsItWas) {
         ASSERT_EQ(standard.Pixels(pixels), pixels);
     }
     for (const LabelDesign& design : kLabelDesign) {
-        EXPECT_EQ(ToPixels(design.place, standard.Physical()), ToPixels(design.place, LayoutScale{}));
+        EXPECT_EQ(ToPixels(design.place, standard), ToPixels(design.place, LayoutScale{}));
     }
     EXPECT_EQ(standard.Pixels(22.5f), TwipsToPixels(22.5f, 15.0f));
+}
+
+// value × dpi / 96 for a value of numerator / denominator pixels at 100 %, rounded half to even, on whole numbers.
+int64_t ExactPixels(int64_t numerator, int64_t denominator, int32_t dpi) {
+    const int64_t dividend = (numerator < 0 ? -numerator : numerator) * dpi;
+    const int64_t divisor = denominator * kStandardDpi;
+    int64_t pixels = dividend / divisor;
+    const int64_t twiceRemainder = 2 * (dividend % divisor);
+    if (twiceRemainder > divisor || (twiceRemainder == divisor && pixels % 2 != 0)) {
+        ++pixels;
+    }
+    return numerator < 0 ? -pixels : pixels;
+}
+
+// Every scale from 75 % to 500 %, every whole length up to 16384 and every eighth up to 2048: as pixels at 100 %, as
+// the twips a design or layout value becomes (value × 15, fractions included), and negated.
+TEST(DisplayScale, EveryLengthIsValueTimesDpiOver96RoundedHalfToEvenExactly) {
+    constexpr int64_t kEighths = 8;
+    for (int32_t dpi = 72; dpi <= 480; ++dpi) {
+        const DisplayScale scale(dpi);
+        for (int32_t value = 0; value <= 16384; ++value) {
+            const int64_t expected = ExactPixels(value, 1, dpi);
+            ASSERT_EQ(scale.Pixels(value), expected) << value << " px at " << dpi << " dpi";
+            ASSERT_EQ(scale.Pixels(-value), -expected) << -value << " px at " << dpi << " dpi";
+            ASSERT_EQ(scale.Pixels(static_cast<float>(value) * 15.0f), expected) << value << " px at " << dpi;
+        }
+        for (int32_t eighths = 0; eighths <= 2048 * kEighths; ++eighths) {
+            const float twips = static_cast<float>(eighths) * 15.0f / kEighths;
+            ASSERT_EQ(scale.Pixels(twips), ExactPixels(eighths, kEighths, dpi)) << eighths << "/8 px at " << dpi;
+            ASSERT_EQ(scale.Pixels(-twips), ExactPixels(-eighths, kEighths, dpi)) << -eighths << "/8 px at " << dpi;
+        }
+    }
+}
+
+// Any single a layout value can become keeps the pixels that dividing in singles gave it at 100 %.
+TEST(DisplayScale, AtStandardDpiFractionalTwipsKeepTheirFormerPixels) {
+    const DisplayScale standard;
+    for (int32_t sixteenths = -(1 << 22); sixteenths <= (1 << 22); ++sixteenths) {
+        const float twips = static_cast<float>(sixteenths) / 16.0f;
+        const auto former =
+            static_cast<int32_t>(std::nearbyint(static_cast<float>(static_cast<double>(twips) / 15.0f)));
+        ASSERT_EQ(standard.Pixels(twips), former) << twips << " twips";
+        ASSERT_EQ(TwipsToPixels(twips, kUnscaledLayout.twipsPerPixelX), former) << twips << " twips";
+    }
+}
+
+TEST(DisplayScale, PlacesOfControlsFollowTheSameRule) {
+    const TwipsRect place{1050.0f, 1057.5f, 2250.0f, 7.5f};
+    const struct {
+        int32_t dpi;
+        PixelRect expected;
+    } rows[] = {
+        {96, {70, 70, 220, 70}},
+        {168, {122, 123, 384, 124}},
+        {144, {105, 106, 330, 107}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ToPixels(place, DisplayScale(row.dpi)), row.expected) << row.dpi << " dpi";
+    }
+    EXPECT_THROW(ToPixels({3.0e10f, 0, 3.0e10f, 10}, DisplayScale()), RunError);
+    EXPECT_THROW(DisplayScale().Pixels(1e12f), RunError);
 }
 
 TEST(DisplayScale, PixelsAt100AreEnlargedAndRoundedHalfToEven) {

@@ -9,7 +9,8 @@
 
 namespace pixlin::testing {
 
-// Answers a message box from another thread, as a user would (with OK), and keeps what it said.
+// Answers a message box from another thread, as a user would (with OK), and keeps what it said. An empty title
+// answers a box of any title.
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(std::wstring title) : title_(std::move(title)), thread_([this] { Answer(); }) {}
@@ -34,7 +35,7 @@ public:
 private:
     void Answer() {
         for (int attempt = 0; attempt < 500; ++attempt) {
-            const HWND box = FindWindowW(L"#32770", title_.c_str());
+            const HWND box = FindWindowW(L"#32770", title_.empty() ? nullptr : title_.c_str());
             if (box != nullptr) {
                 EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts_));
                 // The message text of a message box is its static control 0xFFFF.

@@ -289,5 +289,36 @@ TEST_F(Form1Clicks, TheHotKeyFreezesAndResumesTheRunningPicker) {
     EXPECT_EQ(Caption(form->hwnd()), "X:330   Y:440");
 }
 
+// Only one window in the system holds Ctrl+F12: a second picker runs without it and says nothing, and the first keeps
+// it, also once the second has gone. No copy leaves a reference to the hot key's atom behind.
+TEST_F(Form1Clicks, ASecondPickerRunsWithoutTheHotKeyAndSaysNothing) {
+    auto first = MakeForm(RGB(255, 128, 0), true);
+    const ATOM hotkey = GlobalFindAtomW(L"MyHotKey");
+    ASSERT_NE(hotkey, 0);
+    std::unique_ptr<Form1> second;
+    {
+        MessageBoxAnswerer anyBox(L"");
+        second = MakeForm(RGB(255, 128, 0), true);
+        ASSERT_NE(second->hwnd(), nullptr);
+        EXPECT_TRUE(anyBox.Wait().empty()) << "the second picker showed a message";
+    }
+
+    SendMessageW(second->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+    EXPECT_TRUE(second->Timer1().Enabled()) << "the second picker took a hot key it does not hold";
+    SendMessageW(first->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+    EXPECT_FALSE(first->Timer1().Enabled());
+
+    second.reset();
+    const TestWindow other;
+    EXPECT_FALSE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12)) << "the first picker lost the hot key";
+    SendMessageW(first->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
+    EXPECT_TRUE(first->Timer1().Enabled());
+
+    first.reset();
+    EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), 0);
+    EXPECT_TRUE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12));
+    UnregisterHotKey(other.get(), 1);
+}
+
 }  // namespace
 }  // namespace pixlin

@@ -31,6 +31,14 @@ using testing::TestWindow;
 
 constexpr char kLayout[] = "rgb=170,40,116,16,16117996\r\nquit=271,11,19,19\r\n";
 
+// A key pressed while the name box has the focus, handed on as the program's message loop does.
+void PressInNameBox(Form1& form, WPARAM key) {
+    const MSG message{form.Text1(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!form.PreviewKey(message)) {
+        DispatchMessageW(&message);
+    }
+}
+
 // A topmost patch of one colour on the screen, for the picker to sample.
 class ColourPatch {
 public:
@@ -295,7 +303,7 @@ TEST_F(Form1Test, EveryCloseUnloadsAndEnds) {
         void (*close)(Form1& form);
     } rows[] = {
         {"Esc", [](Form1& form) { SendMessageW(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0); }},
-        {"Esc in the name box", [](Form1& form) { SendMessageW(form.Text1(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Esc in the name box", [](Form1& form) { PressInNameBox(form, VK_ESCAPE); }},
         {"Label3",
          [](Form1& form) {
              const PixelRect quit = form.Label(Form1Control::Label3).pixels;
@@ -326,7 +334,7 @@ TEST_F(Form1Test, OtherKeysAndClicksBesideTheQuitControlKeepTheWindow) {
     WriteSkin();
     const auto form = MakeForm();
     SendMessageW(form->hwnd(), WM_KEYDOWN, 'A', 0);
-    SendMessageW(form->Text1(), WM_KEYDOWN, VK_RETURN, 0);
+    PressInNameBox(*form, VK_RETURN);
     const PixelRect quit = form->Label(Form1Control::Label3).pixels;
     // Pressed on the quit control but released beside it: no click.
     SendMessageW(form->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(quit.left + 1, quit.top + 1));

@@ -1,74 +1,23 @@
 #include "win32/hotkey.h"
 
-#include "picker/timer.h"
 #include "support/test_window.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
+#include <utility>
 
 namespace pixlin {
 namespace {
 
 using testing::TestWindow;
 
-constexpr UINT kControl = MOD_CONTROL;
-constexpr UINT kF12 = VK_F12;
-constexpr LRESULT kOwnResult = 0x5A5A;
+constexpr wchar_t kName[] = L"MyHotKey";
+constexpr wchar_t kOtherName[] = L"PixlinTestHotKey";
 
-struct Seen {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-std::vector<Seen>& SeenByOwnProc() {
-    static std::vector<Seen> seen;
-    return seen;
-}
-
-// The window's own procedure, which the hot key's procedure passes everything else on to.
-LRESULT CALLBACK OwnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HOTKEY || message >= WM_APP) {
-        SeenByOwnProc().push_back({message, wParam, lParam});
-        return kOwnResult + static_cast<LRESULT>(message);
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-class OwnWindow {
-public:
-    OwnWindow() {
-        static const ATOM windowClass = [] {
-            WNDCLASSEXW description{};
-            description.cbSize = sizeof(description);
-            description.lpfnWndProc = OwnProc;
-            description.hInstance = GetModuleHandleW(nullptr);
-            description.lpszClassName = L"PixlinHotkeyTestWindow";
-            return RegisterClassExW(&description);
-        }();
-        window_ = CreateWindowExW(0, MAKEINTATOM(windowClass), L"hot key", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    }
-    OwnWindow(const OwnWindow&) = delete;
-    OwnWindow& operator=(const OwnWindow&) = delete;
-    ~OwnWindow() { DestroyWindow(window_); }
-
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
-
-WNDPROC CurrentProc(HWND window) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-}
-
-// Whether another window could take Ctrl+F12 now; gives it back at once.
-bool CtrlF12IsFree() {
+// Whether another window could take the keys now; gives them back at once.
+bool IsFree(UINT modifiers, UINT virtualKey) {
     const TestWindow other;
-    if (!RegisterHotKey(other.get(), 1, kControl, kF12)) {
+    if (!RegisterHotKey(other.get(), 1, modifiers, virtualKey)) {
         return false;
     }
     UnregisterHotKey(other.get(), 1);
@@ -78,97 +27,80 @@ bool CtrlF12IsFree() {
 class Hotkey : public ::testing::Test {
 protected:
     void SetUp() override {
-        SeenByOwnProc().clear();
-        timer_.SetInterval(1000);
-        timer_.SetEnabled(true);
-    }
-    void TearDown() override { RemoveHotkey(); }
-
-    // What the picker's hot key does: switch sampling off and on.
-    std::function<void()> ToggleTimer() {
-        return [this] { timer_.SetEnabled(!timer_.Enabled()); };
+        ASSERT_TRUE(IsFree(MOD_CONTROL, VK_F12));
+        ASSERT_EQ(GlobalFindAtomW(kName), 0) << "a copy killed earlier in this session left its atom behind";
     }
 
-    OwnWindow window_;
-    Timer timer_{window_.get(), 1};
+    TestWindow window_;
 };
 
-TEST_F(Hotkey, OurHotKeyMessageSwitchesTheTimerAndIsConsumed) {
-    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
-    const ATOM atom = GlobalFindAtomW(L"MyHotKey");
-    ASSERT_NE(atom, 0);
-    EXPECT_EQ(CurrentProc(window_.get()), &HotkeyWindowProc);
-
-    EXPECT_EQ(SendMessageW(window_.get(), WM_HOTKEY, atom, MAKELPARAM(kControl, kF12)), 0);
-    EXPECT_FALSE(timer_.Enabled());
-    EXPECT_EQ(SendMessageW(window_.get(), WM_HOTKEY, atom, MAKELPARAM(kControl, kF12)), 0);
-    EXPECT_TRUE(timer_.Enabled());
-    EXPECT_TRUE(SeenByOwnProc().empty());
-}
-
-TEST_F(Hotkey, EverythingElseReachesTheWindowsOwnProcedureWithItsResult) {
-    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
-    const ATOM atom = GlobalFindAtomW(L"MyHotKey");
-
-    const Seen rows[] = {
-        {WM_HOTKEY, static_cast<WPARAM>(atom) + 1, 7},
-        {WM_HOTKEY, 0, 0},
-        {WM_APP, atom, -3},
-        {WM_APP + 9, 0x12345678, 0x7654321},
-    };
-    for (const auto& row : rows) {
-        SeenByOwnProc().clear();
-        EXPECT_EQ(SendMessageW(window_.get(), row.message, row.wParam, row.lParam),
-                  kOwnResult + static_cast<LRESULT>(row.message));
-        ASSERT_EQ(SeenByOwnProc().size(), 1u) << row.message;
-        EXPECT_EQ(SeenByOwnProc()[0].wParam, row.wParam);
-        EXPECT_EQ(SeenByOwnProc()[0].lParam, row.lParam);
+TEST_F(Hotkey, HeldFromConstructionToDestructionItsAtomTheIdentifier) {
+    {
+        const GlobalHotkey hotkey(window_.get(), kName, MOD_CONTROL, VK_F12);
+        const ATOM atom = GlobalFindAtomW(kName);
+        ASSERT_NE(atom, 0);
+        EXPECT_TRUE(hotkey.Held());
+        EXPECT_FALSE(IsFree(MOD_CONTROL, VK_F12));
+        EXPECT_TRUE(hotkey.IsPressedBy(atom));
+        EXPECT_FALSE(hotkey.IsPressedBy(static_cast<WPARAM>(atom) + 1));
+        EXPECT_FALSE(hotkey.IsPressedBy(0));
     }
-    EXPECT_TRUE(timer_.Enabled());
+    EXPECT_TRUE(IsFree(MOD_CONTROL, VK_F12));
+    EXPECT_EQ(GlobalFindAtomW(kName), 0);
 }
 
-TEST_F(Hotkey, RemovalRestoresTheProcedureAndFreesKeyAndAtom) {
-    const WNDPROC own = CurrentProc(window_.get());
-    ASSERT_TRUE(CtrlF12IsFree());
-    ASSERT_EQ(GlobalFindAtomW(L"MyHotKey"), 0) << "a copy killed earlier in this session left its atom behind";
-
-    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
-    EXPECT_FALSE(CtrlF12IsFree());
-
-    RemoveHotkey();
-    EXPECT_EQ(CurrentProc(window_.get()), own);
-    EXPECT_TRUE(CtrlF12IsFree());
-    EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), 0);
-    EXPECT_EQ(SendMessageW(window_.get(), WM_APP, 0, 0), kOwnResult + WM_APP);
-}
-
-TEST_F(Hotkey, RemovalWhenNotInstalledChangesNothing) {
-    // Another copy of the program holds the atom as well; removing twice must not release its reference.
-    const ATOM othersAtom = GlobalAddAtomW(L"MyHotKey");
-    const WNDPROC own = CurrentProc(window_.get());
-
-    RemoveHotkey();
-    EXPECT_EQ(CurrentProc(window_.get()), own);
-    EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), othersAtom);
-
-    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
-    RemoveHotkey();
-    RemoveHotkey();
-    EXPECT_EQ(CurrentProc(window_.get()), own);
-    EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), othersAtom);
-    GlobalDeleteAtom(othersAtom);
-}
-
-TEST_F(Hotkey, TakenHotKeyStillSubclassesTheWindow) {
+// A second copy of the program: it holds nothing, keeps no reference to the atom, and leaves the first one's key.
+TEST_F(Hotkey, KeysAnotherWindowHoldsAreNotHeldAndTheAtomIsGivenBack) {
     const TestWindow firstCopy;
-    ASSERT_TRUE(RegisterHotKey(firstCopy.get(), 1, kControl, kF12));
-
-    InstallHotkey(window_.get(), kControl, kF12, ToggleTimer());
-    EXPECT_EQ(CurrentProc(window_.get()), &HotkeyWindowProc);
-    EXPECT_EQ(SendMessageW(window_.get(), WM_APP, 0, 0), kOwnResult + WM_APP);
-
-    RemoveHotkey();
+    ASSERT_TRUE(RegisterHotKey(firstCopy.get(), 1, MOD_CONTROL, VK_F12));
+    {
+        const GlobalHotkey hotkey(window_.get(), kName, MOD_CONTROL, VK_F12);
+        EXPECT_FALSE(hotkey.Held());
+        EXPECT_EQ(GlobalFindAtomW(kName), 0);
+    }
+    EXPECT_FALSE(IsFree(MOD_CONTROL, VK_F12)) << "the first copy lost its key";
     UnregisterHotKey(firstCopy.get(), 1);
+}
+
+TEST_F(Hotkey, OtherHoldersOfTheAtomKeepTheirReference) {
+    const ATOM othersAtom = GlobalAddAtomW(kName);
+    {
+        const GlobalHotkey hotkey(window_.get(), kName, MOD_CONTROL, VK_F12);
+        EXPECT_TRUE(hotkey.IsPressedBy(othersAtom));
+    }
+    EXPECT_EQ(GlobalFindAtomW(kName), othersAtom);
+    GlobalDeleteAtom(othersAtom);
+    EXPECT_EQ(GlobalFindAtomW(kName), 0);
+}
+
+TEST_F(Hotkey, MovingHandsOverTheKeyAndAssigningOverReleasesIt) {
+    GlobalHotkey first(window_.get(), kName, MOD_CONTROL, VK_F12);
+    const ATOM atom = GlobalFindAtomW(kName);
+    GlobalHotkey second(std::move(first));
+    EXPECT_FALSE(first.Held());
+    EXPECT_TRUE(second.IsPressedBy(atom));
+    first = GlobalHotkey();
+    EXPECT_FALSE(IsFree(MOD_CONTROL, VK_F12)) << "the moved-from holder released the key";
+
+    second = GlobalHotkey();
+    EXPECT_TRUE(IsFree(MOD_CONTROL, VK_F12));
+    EXPECT_EQ(GlobalFindAtomW(kName), 0);
+}
+
+// One window may hold several keys, each under its own name.
+TEST_F(Hotkey, AWindowHoldsTwoKeysApart) {
+    const GlobalHotkey f12(window_.get(), kName, MOD_CONTROL, VK_F12);
+    const GlobalHotkey f11(window_.get(), kOtherName, MOD_CONTROL, VK_F11);
+    const ATOM f12Atom = GlobalFindAtomW(kName);
+    const ATOM f11Atom = GlobalFindAtomW(kOtherName);
+    ASSERT_TRUE(f12.Held());
+    ASSERT_TRUE(f11.Held());
+    EXPECT_NE(f12Atom, f11Atom);
+    EXPECT_TRUE(f12.IsPressedBy(f12Atom));
+    EXPECT_FALSE(f12.IsPressedBy(f11Atom));
+    EXPECT_TRUE(f11.IsPressedBy(f11Atom));
+    EXPECT_FALSE(IsFree(MOD_CONTROL, VK_F11));
+    EXPECT_FALSE(IsFree(MOD_CONTROL, VK_F12));
 }
 
 }  // namespace

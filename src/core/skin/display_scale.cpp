@@ -1,22 +1,48 @@
 #include "core/skin/display_scale.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 
+#include "core/base/exact_quotient.h"
+#include "core/base/run_error.h"
 #include "core/skin/twips.h"
 
 namespace pixlin {
 
-LayoutScale DisplayScale::Physical() const noexcept {
-    const float perPixel = TwipsPerPixel(dpi_);
-    return {perPixel, perPixel};
-}
-
 int32_t DisplayScale::Pixels(float twips) const {
-    return TwipsToPixels(twips, TwipsPerPixel(dpi_));
+    const std::optional<SingleParts> length = ExactParts(twips);
+    if (!length) {
+        ThrowOverflow();
+    }
+    const std::optional<int32_t> pixels = RoundedQuotient(length->mantissa * dpi_, kTwipsPerInch, length->exponent);
+    if (!pixels) {
+        ThrowOverflow();
+    }
+    return *pixels;
 }
 
 int32_t DisplayScale::Pixels(int32_t pixelsAt100) const {
-    return Pixels(PixelsToTwips(pixelsAt100, kUnscaledLayout.twipsPerPixelX));
+    const std::optional<int32_t> pixels = RoundedQuotient(static_cast<int64_t>(pixelsAt100) * dpi_, kStandardDpi);
+    if (!pixels) {
+        ThrowOverflow();
+    }
+    return *pixels;
+}
+
+float DisplayScale::Twips(int32_t pixels) const {
+    return PixelsToTwips(pixels, TwipsPerPixel(dpi_));
+}
+
+PixelRect ToPixels(const TwipsRect& place, const DisplayScale& scale) {
+    const int32_t left = scale.Pixels(place.left);
+    const int32_t top = scale.Pixels(place.top);
+    const int64_t right = static_cast<int64_t>(left) + scale.Pixels(place.width);
+    const int64_t bottom = static_cast<int64_t>(top) + scale.Pixels(place.height);
+    if (right > INT32_MAX || right < INT32_MIN || bottom > INT32_MAX || bottom < INT32_MIN) {
+        ThrowOverflow();
+    }
+    return {left, top, static_cast<int32_t>(right), static_cast<int32_t>(bottom)};
 }
 
 std::vector<RunRect> ScaleRuns(std::span<const RunRect> runs, const DisplayScale& scale) {

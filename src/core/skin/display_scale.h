@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "core/base/rect.h"
 #include "core/skin/layout_reader.h"
 #include "core/skin/region_runs.h"
 #include "core/skin/twips.h"
@@ -14,7 +15,7 @@ namespace pixlin {
 inline constexpr LayoutScale kUnscaledLayout{15.0f, 15.0f};
 
 // The display scale of the monitor the window is on. Every length at 100 % becomes physical pixels here, by one
-// rule: the twips quotient at the monitor's dpi, rounded half to even. At 96 dpi that is the identity.
+// rule: value × dpi / 96 (twips × dpi / 1440), rounded half to even, decided exactly. At 96 dpi that is the identity.
 class DisplayScale {
 public:
     // A resolution the system cannot really report (zero or negative) counts as 96 dpi.
@@ -23,17 +24,21 @@ public:
     int32_t Dpi() const noexcept { return dpi_; }
     bool IsStandard() const noexcept { return dpi_ == kStandardDpi; }
 
-    // Twips per physical pixel, for the controls' twips places.
-    LayoutScale Physical() const noexcept;
-
     // Physical pixels for a length in twips (100 % units) or in pixels at 100 %. Throws the overflow error beyond
     // 32 bits.
     int32_t Pixels(float twips) const;
     int32_t Pixels(int32_t pixelsAt100) const;
 
+    // Twips for a length in physical pixels, held as single, for the window's twips properties.
+    float Twips(int32_t pixels) const;
+
 private:
     int32_t dpi_;
 };
+
+// Each edge and length converted on its own, as the window system places controls. Throws the overflow error for
+// places beyond 32-bit pixels.
+PixelRect ToPixels(const TwipsRect& place, const DisplayScale& scale);
 
 // The shape runs of a bitmap at 100 %, enlarged nearest-neighbour: each run covers the physical pixels whose edges its
 // own edges round to. The number of runs stays the same (a run may become several rows high); runs that shrink to

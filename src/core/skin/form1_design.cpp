@@ -1,5 +1,6 @@
 #include "core/skin/form1_design.h"
 
+#include "core/colour/rounding.h"
 #include "core/skin/twips.h"
 
 namespace pixlin {

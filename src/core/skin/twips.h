@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "core/base/exact_quotient.h"
 #include "core/base/run_error.h"
-#include "core/colour/rounding.h"
 
 namespace pixlin {
 
@@ -17,15 +18,20 @@ inline float TwipsPerPixel(int32_t dpi) {
     return static_cast<float>(static_cast<double>(kTwipsPerInch) / usable);
 }
 
-// Pixels for a length in twips: the quotient held as single, then rounded half to even. A result beyond 32 bits
-// is the overflow error.
+// Pixels for a length in twips: the exact quotient of the two singles, rounded half to even. A result beyond 32 bits,
+// or a factor that is no positive number, is the overflow error.
 inline int32_t TwipsToPixels(float twips, float twipsPerPixel) {
-    const float pixels = static_cast<float>(static_cast<double>(twips) / twipsPerPixel);
-    const auto rounded = RoundTo<int32_t>(pixels);
-    if (!rounded) {
+    const std::optional<SingleParts> length = ExactParts(twips);
+    const std::optional<SingleParts> factor = ExactParts(twipsPerPixel);
+    if (!length || !factor || factor->mantissa <= 0) {
         ThrowOverflow();
     }
-    return *rounded;
+    const std::optional<int32_t> pixels =
+        RoundedQuotient(length->mantissa, factor->mantissa, length->exponent - factor->exponent);
+    if (!pixels) {
+        ThrowOverflow();
+    }
+    return *pixels;
 }
 
 // Twips for a length in pixels, held as single.

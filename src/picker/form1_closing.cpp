@@ -1,0 +1,45 @@
+#include "picker/form1.h"
+
+namespace pixlin {
+namespace {
+
+constexpr WPARAM kEscapeKey = 27;
+
+}  // namespace
+
+void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
+    if (static_cast<WPARAM>(KeyCode) == kEscapeKey) {
+        Unload(kUnloadFromCode);
+        return;
+    }
+    MoveLoupeSelection(KeyCode, Shift);
+}
+
+void Form1::Label3_Click() {
+    Unload(kUnloadFromCode);
+}
+
+void Form1::Form_QueryUnload(int16_t& /*Cancel*/, int16_t /*UnloadMode*/) {
+    // The window draws through BeginPaint and GetDC pairs only, so it holds no device context to give back.
+    hotkey_ = GlobalHotkey();
+}
+
+void Form1::Unload(int16_t unloadMode) {
+    if (unloading_ || hwnd_ == nullptr) {
+        return;
+    }
+    unloading_ = true;
+    int16_t cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    DestroyWindow(hwnd_);
+}
+
+// Ends without the query-unload handler, but gives back the hot key's atom: global atoms outlive the process, and
+// every failed start would otherwise keep another reference to "MyHotKey" until the user logs off.
+void Form1::EndWithoutUnload() {
+    unloading_ = true;
+    hotkey_ = GlobalHotkey();
+    DestroyWindow(hwnd_);
+}
+
+}  // namespace pixlin
