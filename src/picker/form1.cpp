@@ -6,7 +6,8 @@
 
 namespace pixlin {
 
-Form1::Form1(Form1Args args) : args_(std::move(args)) {
+Form1::Form1(Form1Args args)
+    : args_(std::move(args)), guard_(args_.reportFailure ? HandlerGuard(args_.reportFailure) : HandlerGuard()) {
     guard_.Run(nullptr, [this] { CreateWindowAndControls(); });
     if (hwnd_ != nullptr) {
         guard_.Run(hwnd_, [this] { Form_Load(); });
@@ -70,6 +71,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_PAINT:
             guard_.Run(hwnd_, [this] { OnPaint(); });
+            // Painted or not (a handler failed, and an error message is up), the window counts as painted: otherwise
+            // WM_PAINT comes straight back, and the program spins for as long as the message shows.
+            ValidateRect(hwnd_, nullptr);
             return 0;
         case WM_ERASEBKGND:
             return 1;

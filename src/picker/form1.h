@@ -57,6 +57,8 @@ struct Form1Args {
     MessageSender sendMessage = ::SendMessageW;
     // The dpi of the monitor the window starts on; by default the system's answer for the window.
     std::optional<int32_t> dpi;
+    // A failed handler is reported through here; by default a message box, then the program ends.
+    HandlerGuard::Reporter reportFailure;
 };
 
 // How a window came to be unloaded, as the query-unload handler is told.

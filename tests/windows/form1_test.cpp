@@ -343,5 +343,36 @@ TEST_F(Form1Test, OtherKeysAndClicksBesideTheQuitControlKeepTheWindow) {
     EXPECT_FALSE(DrainMessages());
 }
 
+// While a failure's message shows, the window still answers paint requests: a handler that failed, and the ones the
+// guard no longer runs, must leave nothing to repaint, or WM_PAINT comes back at once and the program spins.
+TEST_F(Form1Test, AFailedHandlerLeavesNothingToRepaintWhileItsMessageShows) {
+    WriteSkin();
+    int paints = -1;
+    Form1Args args;
+    args.programDirectory = programDir_;
+    args.readPixel = [](HDC, int, int) -> COLORREF { ThrowOverflow(); };
+    // As a message box does: messages go on being dispatched while it shows.
+    args.reportFailure = [&paints](HWND owner, int, const std::string&) {
+        InvalidateRect(owner, nullptr, FALSE);
+        paints = 0;
+        const DWORD start = GetTickCount();
+        MSG message{};
+        while (GetTickCount() - start < 200) {
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(1);
+                continue;
+            }
+            paints += message.message == WM_PAINT ? 1 : 0;
+            DispatchMessageW(&message);
+        }
+    };
+    const auto form = StartPicker(std::move(args));
+    ASSERT_NE(form->hwnd(), nullptr);
+    SetCursorPos(310, 410);
+    SendMessageW(form->hwnd(), WM_TIMER, form->Timer1().id(), 0);
+    ASSERT_GE(paints, 0) << "the sampling tick did not fail";
+    EXPECT_LE(paints, 1);
+}
+
 }  // namespace
 }  // namespace pixlin
