@@ -129,6 +129,14 @@ private:
     void CreateText1(HINSTANCE instance);
     void CreateFonts();
     void PlaceControlsInPixels();
+    // Every control's pixels at a scale, worked out before any control moves; throws the overflow error.
+    struct ControlPixels {
+        std::array<PixelRect, kForm1LabelCount> labels;
+        PixelRect shape1;
+        PixelRect text1;
+    };
+    ControlPixels PixelsAt(const DisplayScale& scale) const;
+    void MoveControls(const ControlPixels& pixels);
     void ArrangeLoupe();
 
     // Closing: the query-unload handler, then the window goes; runs once however many ways close it.

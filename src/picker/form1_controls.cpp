@@ -93,11 +93,25 @@ void Form1::CreateFonts() {
 }
 
 void Form1::PlaceControlsInPixels() {
-    for (LabelControl& label : labels_) {
-        label.pixels = ToPixels(label.place, scale_);
+    MoveControls(PixelsAt(scale_));
+}
+
+Form1::ControlPixels Form1::PixelsAt(const DisplayScale& scale) const {
+    ControlPixels pixels;
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        pixels.labels[i] = ToPixels(labels_[i].place, scale);
     }
-    shape1_.pixels = ToPixels(shape1_.place, scale_);
-    const PixelRect text1 = ToPixels(text1Place_, scale_);
+    pixels.shape1 = ToPixels(shape1_.place, scale);
+    pixels.text1 = ToPixels(text1Place_, scale);
+    return pixels;
+}
+
+void Form1::MoveControls(const ControlPixels& pixels) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i].pixels = pixels.labels[i];
+    }
+    shape1_.pixels = pixels.shape1;
+    const PixelRect& text1 = pixels.text1;
     MoveWindow(text1_, text1.left, text1.top, text1.right - text1.left, text1.bottom - text1.top, TRUE);
 }
 

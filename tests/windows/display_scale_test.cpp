@@ -229,6 +229,37 @@ Bitmap BitmapOf(const std::vector<uint32_t>& pixels, SIZE size) {
     return bitmap;
 }
 
+// A place that fits at 100 % can overflow at 200 %: that scale cannot be applied, and the picker goes on as it was
+// instead of ending with a run-time error.
+TEST_F(DisplayScaleTest, AScaleThatCannotBeAppliedKeepsTheWindowAsItWas) {
+    scratch_.Write(L"pixlin.dat0", "rgb=1200000000,1,7,3,255\r\ntext=1,4,9,2,0\r\n");
+    scratch_.Write(L"pixlin.dat1", BmpFromRows(kArt, kPalette));
+    std::vector<std::string> failures;
+    Form1Args args;
+    args.programDirectory = scratch_.Root();
+    args.dpi = 96;
+    args.reportFailure = [&failures](HWND, int, const std::string& description) { failures.push_back(description); };
+    const auto form = StartPicker(std::move(args));
+    ASSERT_NE(form->hwnd(), nullptr);
+    const RECT before = WindowPlace(form->hwnd());
+    const PixelRect rgb = form->Label(Form1Control::lbl_RGB).pixels;
+    ASSERT_GT(rgb.left, 1000000000) << "the layout's place was not taken at 100 %";
+
+    const RECT suggested{100, 50, 124, 62};
+    SendMessageW(form->hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_TRUE(failures.empty()) << failures.front();
+    EXPECT_EQ(form->Display().Dpi(), 96);
+    EXPECT_EQ(form->Label(Form1Control::lbl_RGB).pixels, rgb);
+    EXPECT_EQ(ChildPlace(form->hwnd(), form->Text1()), Scaled(1, 4, 9, 2, DisplayScale(96)));
+    const RECT after = WindowPlace(form->hwnd());
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(RegionCoverage(form->hwnd()), Enlarged(kArt, DisplayScale(96)));
+
+    // A scale it can apply still takes effect afterwards.
+    SendMessageW(form->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form->Display().Dpi(), 144);
+}
+
 // Wherever the smoothing reaches, a scaled surface takes its colours from opaque pixels only: the same skin with
 // another key colour gives exactly the same surface inside the shape. Rounded corners touch the key diagonally.
 TEST(ScaledSkinSurface, NoKeyColourReachesTheShapeAtAnyScale) {
