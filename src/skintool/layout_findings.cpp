@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <utility>
-#include <variant>
 
 #include "core/colour/rounding.h"
 #include "core/skin/number_reader.h"

@@ -102,19 +102,12 @@ bool SkinLayoutReader::Take(const LayoutAssignment& assignment) {
                 loupe_.factor = static_cast<std::int32_t>(assignment.amount);
                 loupe_.factorBy = lineNumber_;
                 return true;
-            } else {
-                const TwipsRect place =
-                    WithField(loupe_.place, assignment.field, static_cast<float>(assignment.amount));
-                const std::optional<PixelRect> box = PixelsOf(place, physical_);
-                if (!box) {
-                    return false;
-                }
-                loupe_.place = place;
-                loupe_.box = *box;
-                loupe_.placedBy = lineNumber_;
-                loupePlaced_ = true;
-                return true;
             }
+            if (!TakePlace(loupe_.place, loupe_.box, loupe_.placedBy, assignment)) {
+                return false;
+            }
+            loupePlaced_ = true;
+            return true;
         case LayoutTarget::Controls:
             break;
     }
@@ -125,21 +118,24 @@ bool SkinLayoutReader::Take(const LayoutAssignment& assignment) {
             layout.foreColor = static_cast<std::int32_t>(assignment.amount);
             taken = true;
         } else if (IsPlace(assignment.field)) {
-            taken = TakePlace(layout, assignment) || taken;
+            taken = TakePlace(layout.place, layout.pixels, layout.placedBy, assignment) || taken;
         }
     }
     return taken;
 }
 
-bool SkinLayoutReader::TakePlace(ControlLayout& control, const LayoutAssignment& assignment) {
-    const TwipsRect place = WithField(control.place, assignment.field, static_cast<float>(assignment.amount));
-    const std::optional<PixelRect> pixels = PixelsOf(place, physical_);
-    if (!pixels) {
+bool SkinLayoutReader::TakePlace(TwipsRect& place,
+                                 PixelRect& pixels,
+                                 std::int64_t& placedBy,
+                                 const LayoutAssignment& assignment) {
+    const TwipsRect changed = WithField(place, assignment.field, static_cast<float>(assignment.amount));
+    const std::optional<PixelRect> changedPixels = PixelsOf(changed, physical_);
+    if (!changedPixels) {
         return false;
     }
-    control.place = place;
-    control.pixels = *pixels;
-    control.placedBy = lineNumber_;
+    place = changed;
+    pixels = *changedPixels;
+    placedBy = lineNumber_;
     return true;
 }
 

@@ -82,7 +82,8 @@ public:
 
 private:
     bool Take(const LayoutAssignment& assignment);
-    bool TakePlace(ControlLayout& control, const LayoutAssignment& assignment);
+    // A place whose pixels overflow at the scale is refused, and the previous one stays.
+    bool TakePlace(TwipsRect& place, PixelRect& pixels, std::int64_t& placedBy, const LayoutAssignment& assignment);
 
     LayoutContext context_;
     LayoutScale physical_;
