@@ -164,49 +164,56 @@ std::optional<BYTE> Alpha(const Form1& form) {
     return alpha;
 }
 
-// The rows pixlin-skin is tested with on the host: the window takes exactly what the one reading gives for its scale
-// and client area, and that is what the rows say.
+// The window takes exactly what the one reading gives for its scale and client area; at 100 % that is what the row
+// says the picker does.
+void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
+    const ScratchDir folder;
+    folder.Write(L"pixlin.dat0", row.layout);
+    folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
+    Form1Args args;
+    args.programDirectory = folder.Root();
+    args.dpi = dpi;
+    std::optional<MessageBoxAnswerer> answerer;
+    if (row.refused) {
+        answerer.emplace(L"223");
+    }
+    const auto form = StartPicker(std::move(args));
+    if (row.refused) {
+        EXPECT_FALSE(answerer->Wait().empty()) << "no message box titled 223 (file too large)";
+        EXPECT_EQ(form->hwnd(), nullptr);
+        return;
+    }
+    ASSERT_NE(form->hwnd(), nullptr);
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    const SkinLayout reading = ReadSkinLayout(
+        row.layout, LayoutContext{form->Display(), PixelRect{client.left, client.top, client.right, client.bottom}});
+    for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
+        const auto control = static_cast<Form1Control>(i);
+        EXPECT_EQ(ShownPixels(*form, control), reading.Control(control).pixels) << i;
+        if (IsLabel(control)) {
+            EXPECT_TRUE(form->Label(control).place == reading.Control(control).place) << i;
+            EXPECT_EQ(form->Label(control).foreColor, static_cast<COLORREF>(reading.Control(control).foreColor)) << i;
+        }
+    }
+    EXPECT_EQ(Text1Colour(*form), static_cast<COLORREF>(reading.Control(Form1Control::Text1).foreColor));
+    const std::optional<LoupeGeometry> loupe = reading.loupe ? reading.loupe->geometry : std::nullopt;
+    EXPECT_EQ(form->Loupe().Geometry(), loupe);
+    const std::optional<BYTE> alpha = row.alpha ? std::optional(static_cast<BYTE>(*row.alpha)) : std::nullopt;
+    EXPECT_EQ(Alpha(*form), alpha);
+    if (dpi == kStandardDpi) {
+        EXPECT_EQ(ShownPixels(*form, row.control), row.pixels);
+        EXPECT_EQ(loupe ? std::optional(loupe->grid) : std::nullopt, row.loupeGrid);
+    }
+}
+
+// The rows pixlin-skin is tested with on the host, at 100 % and at 150 %.
 TEST_F(Form1LayoutTest, TheWindowAppliesTheOneReading) {
     for (const LayoutRow& row : testing::LayoutRows()) {
-        SCOPED_TRACE(std::string(row.name));
-        const ScratchDir folder;
-        folder.Write(L"pixlin.dat0", row.layout);
-        folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
-        Form1Args args;
-        args.programDirectory = folder.Root();
-        std::optional<MessageBoxAnswerer> answerer;
-        if (row.refused) {
-            answerer.emplace(L"223");
+        for (const int32_t dpi : {kStandardDpi, 144}) {
+            SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(dpi) + " dpi");
+            ExpectAppliesTheReading(row, dpi);
         }
-        const auto form = StartPicker(std::move(args));
-        if (row.refused) {
-            EXPECT_FALSE(answerer->Wait().empty()) << "no message box titled 223 (file too large)";
-            EXPECT_EQ(form->hwnd(), nullptr);
-            continue;
-        }
-        ASSERT_NE(form->hwnd(), nullptr);
-        RECT client{};
-        GetClientRect(form->hwnd(), &client);
-        const SkinLayout reading = ReadSkinLayout(
-            row.layout,
-            LayoutContext{form->Display(), PixelRect{client.left, client.top, client.right, client.bottom}});
-        for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
-            const auto control = static_cast<Form1Control>(i);
-            EXPECT_EQ(ShownPixels(*form, control), reading.Control(control).pixels) << i;
-            if (IsLabel(control)) {
-                EXPECT_TRUE(form->Label(control).place == reading.Control(control).place) << i;
-                EXPECT_EQ(form->Label(control).foreColor, static_cast<COLORREF>(reading.Control(control).foreColor))
-                    << i;
-            }
-        }
-        EXPECT_EQ(Text1Colour(*form), static_cast<COLORREF>(reading.Control(Form1Control::Text1).foreColor));
-        EXPECT_EQ(ShownPixels(*form, row.control), row.pixels);
-        const std::optional<LoupeGeometry> expected =
-            reading.loupe ? reading.loupe->geometry : std::optional<LoupeGeometry>();
-        EXPECT_EQ(form->Loupe().Geometry(), expected);
-        EXPECT_EQ(form->Loupe().Geometry() ? std::optional(form->Loupe().Geometry()->grid) : std::nullopt,
-                  row.loupeGrid);
-        EXPECT_EQ(Alpha(*form), row.alpha ? std::optional<BYTE>(static_cast<BYTE>(*row.alpha)) : std::nullopt);
     }
 }
 
