@@ -4,10 +4,9 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/skin/layout_lines.h"
 #include "core/skin/layout_reader.h"
+#include "core/skin/skin_layout.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ void BM_ReadLayoutFileLongLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadLayoutFileLongLine);
 
-// A million name-box lines, fed as the window reads the file: in 64 KB chunks, one line's assignments at a time.
+// A million name-box lines, fed as the window reads the file: in 64 KB chunks to the one reading of the layout.
 void BM_StreamMillionTextLines(benchmark::State& state) {
     std::string file;
     for (int i = 0; i < 1'000'000; ++i) {
@@ -68,19 +67,11 @@ void BM_StreamMillionTextLines(benchmark::State& state) {
     }
     constexpr std::size_t kChunk = 64 * 1024;
     for (auto _ : state) {
-        std::vector<pixlin::LayoutAssignment> assignments;
-        std::size_t taken = 0;
-        const auto takeLine = [&](std::string_view line) {
-            assignments.clear();
-            pixlin::ReadLayoutLine(line, pixlin::LayoutScale{}, assignments);
-            taken += assignments.size();
-        };
-        pixlin::LayoutLineSplitter lines;
+        pixlin::SkinLayoutReader reader(pixlin::LayoutContext{}, file.size());
         for (std::size_t at = 0; at < file.size(); at += kChunk) {
-            lines.Feed(std::string_view(file).substr(at, kChunk), takeLine);
+            reader.Feed(std::string_view(file).substr(at, kChunk));
         }
-        lines.Finish(takeLine);
-        benchmark::DoNotOptimize(taken);
+        benchmark::DoNotOptimize(reader.Finish());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
 }

@@ -25,6 +25,9 @@
 
 namespace pixlin {
 
+struct LayoutContext;
+struct SkinLayout;
+
 // A label has no window of its own: it is text drawn over the window's surface and a rectangle that takes clicks.
 struct LabelControl {
     TwipsRect place;
@@ -149,7 +152,8 @@ private:
     void SizeToPicture();
     void MoveToTopRight();
     bool LoadSkinLayout();
-    void ApplyLayout(HANDLE file);
+    LayoutContext LayoutContextNow() const;
+    void ApplyLayout(const SkinLayout& layout);
 
     // Sampling.
     void ShowSample(Point pixel, std::optional<COLORREF> colour);

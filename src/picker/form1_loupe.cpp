@@ -1,7 +1,6 @@
 #include "picker/form1_loupe.h"
 
 #include "core/loupe/loupe_render.h"
-#include "core/skin/with_property.h"
 #include "win32/draw_pixels.h"
 #include "win32/win_handles.h"
 
@@ -15,13 +14,10 @@ void Invalidate(HWND window, const PixelRect& area) {
 
 }  // namespace
 
-void Form1Loupe::Place(PlacementProperty property, float twips) {
-    place_ = WithProperty(place_, property, twips);
-    placed_ = true;
-}
-
-void Form1Loupe::SetFactor(int32_t factor) {
+void Form1Loupe::Place(const TwipsRect& place, int32_t factor) {
+    place_ = place;
     factor_ = factor;
+    placed_ = true;
 }
 
 // The box scales with the display like every control's place; the cells stay whole screen pixels magnified.

@@ -10,7 +10,7 @@
 #include "core/loupe/loupe_state.h"
 #include "core/skin/display_scale.h"
 #include "core/skin/form1_design.h"
-#include "core/skin/layout_reader.h"
+#include "core/skin/layout_keys.h"
 #include "win32/screen_capture.h"
 
 namespace pixlin {
@@ -25,9 +25,8 @@ struct LoupePick {
 // A skin that places no box has none, and then every call here does nothing.
 class Form1Loupe {
 public:
-    // The layout file's assignments, in file order; Arrange makes them take effect.
-    void Place(PlacementProperty property, float twips);
-    void SetFactor(int32_t factor);
+    // The box (twips at 100 %) and factor the layout gives; Arrange makes them take effect.
+    void Place(const TwipsRect& place, int32_t factor);
     // Makes the cells for the box in the window's client area; no loupe when the box holds no cell.
     void Arrange(const DisplayScale& scale, const PixelRect& client);
 

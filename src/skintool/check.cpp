@@ -12,25 +12,37 @@ namespace pixlin::skintool {
 SkinCheck CheckSkin(const SkinFiles& files) {
     SkinCheck check;
     Findings& findings = check.findings;
+    if (files.picture.present) {
+        check.picture = DecodeSkinPicture(files.picture.bytes, files.picture.whole);
+    }
+    const bool usable = files.picture.present && check.picture.outcome == PictureOutcome::Decoded;
+    const std::optional<PixelRect> window =
+        usable ? std::optional(PixelRect{0, 0, check.picture.width, check.picture.height}) : std::nullopt;
+
+    LayoutCheck layout = CheckLayout(files.layout.bytes, files.layout.size, window);
     if (files.layout.present) {
-        findings = LayoutFindings(files.layout.bytes);
+        findings = std::move(layout.findings);
     } else {
         findings.push_back(Finding{Severity::Error, std::string(kLayoutFile), 0, "layout-missing",
                                    "no layout file: the picker reports that it cannot open it and ends",
                                    "add a layout file named pixlin.dat0 (an empty one keeps the built-in places)"});
     }
-    check.layout = PlaceControls(files.layout.present ? std::string_view(files.layout.bytes) : std::string_view());
+    check.layout = PlaceControls(layout.reading);
+    // A refused layout ends the picker before any control is placed.
+    const bool placed = files.layout.present && !layout.reading.layout.refusal;
 
     if (files.picture.present) {
-        check.picture = DecodeSkinPicture(files.picture.bytes, files.picture.whole);
         const Findings bitmap = BitmapFindings(check.picture);
-        const bool usable = check.picture.outcome == PictureOutcome::Decoded;
-        const Findings places = PlaceFindings(check.layout, usable ? &check.picture : nullptr);
-        findings.insert(findings.end(), places.begin(), places.end());
+        if (placed) {
+            const Findings places = PlaceFindings(check.layout, usable ? &check.picture : nullptr);
+            findings.insert(findings.end(), places.begin(), places.end());
+        }
         findings.insert(findings.end(), bitmap.begin(), bitmap.end());
     } else {
-        const Findings places = PlaceFindings(check.layout, nullptr);
-        findings.insert(findings.end(), places.begin(), places.end());
+        if (placed) {
+            const Findings places = PlaceFindings(check.layout, nullptr);
+            findings.insert(findings.end(), places.begin(), places.end());
+        }
         findings.push_back(Finding{Severity::Error, std::string(kPictureFile), 0, "picture-missing",
                                    "no skin bitmap: the picker will show its built-in skin with your layout on top",
                                    "add the bitmap as pixlin.dat1 (BMP or PNG)"});

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/skin/form1_design.h"
-#include "core/skin/layout_reader.h"
+#include "core/skin/skin_layout.h"
 
 namespace pixlin::skintool {
 
@@ -30,17 +32,39 @@ struct PlacedControl {
     std::int32_t line = 0;
 };
 
+// The picker's one reading of the layout at 96 dpi, with the editor line of each line the picker reads.
+struct LayoutReading {
+    SkinLayout layout;
+    std::vector<std::int32_t> editorLines;
+
+    // 0 for line 0, which is none.
+    std::int32_t EditorLine(std::int64_t readerLine) const;
+};
+
+// Called for each line the picker reads, with its editor line and the assignments of it that took effect.
+using LineVisitor =
+    std::function<void(std::string_view line, std::int32_t editorLine, std::span<const LayoutAssignment> taken)>;
+
+// `bytes` are the file's, or only its start when `fileBytes` is over the picker's limit; `window` is the bitmap's
+// area, none when the bitmap cannot be shown.
+LayoutReading ReadLayout(std::string_view bytes,
+                         std::uint64_t fileBytes,
+                         std::optional<PixelRect> window,
+                         const LineVisitor& visit = {});
+
 struct WindowLayout {
     // Bottom first. The loupe, when a layout line places it, is drawn on the skin under every other control.
     std::vector<PlacedControl> controls;
-    std::optional<std::int16_t> alpha;
-    std::int32_t loupeFactor = kDefaultLoupeFactor;
+    // The loupe as the reading leaves it, when a line placed its box.
+    std::optional<LoupeLayout> loupe;
     // The editor line that last gave the loupe's factor, 0 for none.
     std::int32_t loupeFactorLine = 0;
 };
 
-// Applies the reader's assignments to the built-in design at 96 dpi, as the picker's window does. A layout without
-// a loupe line has no loupe; the box of one starts empty at 0,0.
-WindowLayout PlaceControls(std::string_view layoutBytes);
+// The controls in the picker's stacking order, as the reading places them.
+WindowLayout PlaceControls(const LayoutReading& reading);
+
+// The same from the layout's bytes alone.
+WindowLayout PlaceControls(std::string_view layoutBytes, std::optional<PixelRect> window = std::nullopt);
 
 }  // namespace pixlin::skintool

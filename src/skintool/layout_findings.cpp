@@ -1,16 +1,15 @@
 #include "skintool/layout_findings.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <utility>
-#include <variant>
 
 #include "core/colour/rounding.h"
-#include "core/skin/layout_lines.h"
 #include "core/skin/number_reader.h"
-#include "skintool/key_uses.h"
+#include "core/skin/skin_limits.h"
 #include "skintool/layout_text.h"
 
 namespace pixlin::skintool {
@@ -22,46 +21,67 @@ constexpr std::size_t kMaxMisspelling = 2;
 
 std::string KeyList() {
     std::string keys;
-    for (const KeyUse& use : KeyUses()) {
-        AppendToList(keys, use.key);
+    for (const LayoutKeyRow& row : kLayoutKeys) {
+        AppendToList(keys, row.name);
     }
     return keys;
 }
 
+std::string ValueNames(const LayoutKeyRow& row) {
+    std::string names;
+    for (const LayoutField field : row.fields) {
+        AppendToList(names, FieldName(field));
+    }
+    return names;
+}
+
+std::string MiB(std::uint64_t bytes) {
+    return NumberText(std::round(static_cast<double>(bytes) / (1024.0 * 1024.0) * 10) / 10) + " MiB";
+}
+
 class LayoutChecker {
 public:
-    explicit LayoutChecker(std::string_view bytes) : bytes_(bytes), lines_(bytes) {}
+    explicit LayoutChecker(std::string_view bytes) : bytes_(bytes) {}
 
-    Findings Check() {
+    LayoutCheck Check(std::uint64_t fileBytes, std::optional<PixelRect> window) {
+        LayoutCheck check;
+        if (RefuseLayoutFile(fileBytes)) {
+            Add(Severity::Error, 0, "layout-too-large",
+                "the file is " + MiB(fileBytes) + ", over the picker's limit of " + MiB(kMaxLayoutBytes) +
+                    ": the picker refuses it unread, says the file is too large and ends",
+                "keep the layout to one short line per control");
+            check.reading = ReadLayout(bytes_, fileBytes, window);
+            check.findings = std::move(findings_);
+            return check;
+        }
+        const bool utf16 = bytes_.starts_with("\xFF\xFE") || bytes_.starts_with("\xFE\xFF");
         if (bytes_.empty()) {
             Add(Severity::Info, 0, "empty-layout", "the layout file is empty: every control keeps its built-in place",
                 "");
-            return std::move(findings_);
-        }
-        if (bytes_.starts_with("\xFF\xFE") || bytes_.starts_with("\xFE\xFF")) {
+        } else if (utf16) {
             Add(Severity::Warning, 1, "utf16",
                 "the file is saved as UTF-16: the picker reads 8-bit text, so no line of it works",
                 "save the file as ANSI (8-bit) text");
-            return std::move(findings_);
+        } else {
+            CheckLineEnds();
         }
-        CheckLineEnds();
         bool first = true;
-        std::string_view rest = bytes_;
-        while (const auto line = TakeLayoutLine(rest)) {
-            CheckLine(*line, first);
-            first = false;
-        }
-        return std::move(findings_);
+        check.reading =
+            ReadLayout(bytes_, fileBytes, window,
+                       [&](std::string_view line, std::int32_t number, std::span<const LayoutAssignment> taken) {
+                           if (!utf16) {
+                               CheckLine(line, number, taken, first);
+                           }
+                           first = false;
+                       });
+        check.findings = std::move(findings_);
+        return check;
     }
 
 private:
     void Add(Severity severity, std::int32_t line, std::string kind, std::string message, std::string fix) {
         findings_.push_back(
             Finding{severity, std::string(kLayoutFile), line, std::move(kind), std::move(message), std::move(fix)});
-    }
-
-    std::int32_t LineOf(std::string_view line) const {
-        return lines_.LineAt(static_cast<std::size_t>(line.data() - bytes_.data()));
     }
 
     void CheckLineEnds() {
@@ -103,8 +123,7 @@ private:
             "save the file with Windows line ends (CR LF)");
     }
 
-    void CheckLine(std::string_view line, bool first) {
-        const std::int32_t number = LineOf(line);
+    void CheckLine(std::string_view line, std::int32_t number, std::span<const LayoutAssignment> taken, bool first) {
         if (line.find('\n') != std::string_view::npos) {
             CheckJoinedLines(line, number);
             // What follows the first lone LF has been reported as lost; the key at the start reads the same
@@ -123,19 +142,18 @@ private:
         if (TrimBlanks(line).empty()) {
             return;
         }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
+        const std::optional<LayoutLineParts> parts = SplitLayoutLine(line);
+        if (!parts) {
             const std::string_view text = TrimBlanks(line);
             const std::optional<std::string> meant = MeantKey(text.substr(0, text.find_first_of(" \t,")));
             Add(Severity::Warning, number, "no-equals", "no \"=\" on this line: the picker ignores it",
                 meant ? "write " + Quoted(*meant + "=") + " followed by its values" : "remove the line");
             return;
         }
-        const std::string_view key = line.substr(0, equals);
-        if (const KeyUse* use = FindKeyUse(key)) {
-            CheckKnownKeyLine(*use, line, line.substr(equals + 1), number);
+        if (const LayoutKeyRow* row = FindLayoutKey(parts->key)) {
+            CheckKnownKeyLine(*row, *parts, taken, number);
         } else if (!bom) {
-            CheckUnknownKey(key, number);
+            CheckUnknownKey(parts->key, number);
         }
     }
 
@@ -143,11 +161,11 @@ private:
         const std::string lower = Lowercase(TrimBlanks(word));
         std::optional<std::string> nearest;
         std::size_t best = kMaxMisspelling + 1;
-        for (const KeyUse& use : KeyUses()) {
-            const std::size_t distance = EditDistance(lower, use.key);
+        for (const LayoutKeyRow& row : kLayoutKeys) {
+            const std::size_t distance = EditDistance(lower, row.name);
             if (distance < best) {
                 best = distance;
-                nearest = std::string(use.key);
+                nearest = std::string(row.name);
             }
         }
         return nearest;
@@ -155,7 +173,7 @@ private:
 
     void CheckUnknownKey(std::string_view key, std::int32_t number) {
         const std::string lower = Lowercase(TrimBlanks(key));
-        if (FindKeyUse(lower)) {
+        if (FindLayoutKey(lower)) {
             Add(Severity::Warning, number, "key-variant",
                 Quoted(key) + " is not the key " + Quoted(lower) +
                     ": keys are lower case with no blanks around them, so the line does nothing",
@@ -171,85 +189,73 @@ private:
         }
     }
 
-    void CheckKnownKeyLine(const KeyUse& use,
-                           std::string_view line,
-                           std::string_view afterEquals,
+    static bool Took(std::span<const LayoutAssignment> taken, LayoutField field) {
+        return std::any_of(taken.begin(), taken.end(), [field](const LayoutAssignment& a) { return a.field == field; });
+    }
+
+    void CheckKnownKeyLine(const LayoutKeyRow& row,
+                           const LayoutLineParts& parts,
+                           std::span<const LayoutAssignment> taken,
                            std::int32_t number) {
-        const std::size_t secondEquals = afterEquals.find('=');
-        const std::string_view valueText = afterEquals.substr(0, secondEquals);
-        if (secondEquals != std::string_view::npos) {
+        const std::string key(row.name);
+        const std::size_t wanted = row.fields.size();
+        if (!parts.ignored.empty()) {
             Add(Severity::Warning, number, "second-equals",
-                "everything after the second \"=\" is ignored: " + Quoted(afterEquals.substr(secondEquals)),
+                "everything after the second \"=\" is ignored: " + Quoted(parts.ignored),
                 "remove the text from the second \"=\" on");
         }
-        std::vector<LayoutAssignment> assignments;
-        ReadLayoutLine(line, LayoutScale{}, assignments);
-
-        if (WithoutBlanks(valueText).empty()) {
-            Add(Severity::Warning, number, "no-values",
-                Quoted(std::string(use.key) + "=") + " has no values: nothing is set",
-                "write " + std::to_string(use.values.size()) + " values: " + use.ValueNames());
+        if (WithoutBlanks(parts.valueText).empty()) {
+            Add(Severity::Warning, number, "no-values", Quoted(key + "=") + " has no values: nothing is set",
+                "write " + std::to_string(wanted) + " values: " + ValueNames(row));
             return;
         }
         std::vector<std::string_view> values;
-        if (use.wholeText) {
-            values.push_back(valueText);
-        } else {
-            std::string_view rest = valueText;
-            for (;;) {
-                const std::size_t comma = rest.find(',');
-                values.push_back(rest.substr(0, comma));
-                if (comma == std::string_view::npos) {
-                    break;
-                }
-                rest.remove_prefix(comma + 1);
-            }
+        ForEachLayoutValue(row, parts.valueText, SIZE_MAX,
+                           [&values](std::size_t, std::string_view text) { values.push_back(text); });
+        for (std::size_t i = 0; i < values.size() && i < wanted; ++i) {
+            CheckValue(row, i, values[i], taken, number);
         }
-        for (std::size_t i = 0; i < values.size() && i < use.values.size(); ++i) {
-            CheckValue(use, use.values[i], i, values[i], assignments, use.layoutKey, number);
-        }
-        if (values.size() < use.values.size()) {
+        if (values.size() < wanted) {
             std::string kept;
-            for (std::size_t i = values.size(); i < use.values.size(); ++i) {
-                AppendToList(kept, use.values[i].name);
+            for (std::size_t i = values.size(); i < wanted; ++i) {
+                AppendToList(kept, FieldName(row.fields[i]));
             }
             Add(Severity::Warning, number, "few-values",
-                std::string(use.key) + " takes " + std::to_string(use.values.size()) + " values (" + use.ValueNames() +
-                    "); this line has " + std::to_string(values.size()) + ", so " + kept +
-                    (use.values.size() - values.size() == 1 ? " keeps its" : " keep their") +
-                    " earlier or built-in value" + (use.values.size() - values.size() == 1 ? "" : "s"),
-                "give all " + std::to_string(use.values.size()) + " values");
-        } else if (values.size() > use.values.size()) {
+                key + " takes " + std::to_string(wanted) + " values (" + ValueNames(row) + "); this line has " +
+                    std::to_string(values.size()) + ", so " + kept +
+                    (wanted - values.size() == 1 ? " keeps its" : " keep their") + " earlier or built-in value" +
+                    (wanted - values.size() == 1 ? "" : "s"),
+                "give all " + std::to_string(wanted) + " values");
+        } else if (values.size() > wanted) {
             std::string extra;
-            for (std::size_t i = use.values.size(); i < values.size(); ++i) {
+            for (std::size_t i = wanted; i < values.size(); ++i) {
                 AppendToList(extra, values[i], ",");
             }
             Add(Severity::Warning, number, "extra-values",
-                std::string(use.key) + " takes " + std::to_string(use.values.size()) + " values (" + use.ValueNames() +
-                    "); the rest, " + Quoted(extra) + ", is ignored",
-                "remove the values after the " + std::to_string(use.values.size()) + "th");
+                key + " takes " + std::to_string(wanted) + " values (" + ValueNames(row) + "); the rest, " +
+                    Quoted(extra) + ", is ignored",
+                "remove the values after the " + std::to_string(wanted) + "th");
         }
-        for (const LayoutAssignment& assignment : assignments) {
-            if (const auto* alpha = std::get_if<TranslucencyAssignment>(&assignment)) {
-                CheckAlpha(alpha->alpha, number);
+        for (const LayoutAssignment& assignment : taken) {
+            if (assignment.field == LayoutField::Alpha) {
+                CheckAlpha(static_cast<std::int16_t>(assignment.amount), number);
             }
         }
-        for (std::size_t i = 0; i < values.size() && i < use.values.size(); ++i) {
-            if (use.values[i].kind == ValueTarget::Kind::LoupeFactor) {
-                CheckLoupeFactor(values[i], assignments, number);
+        for (std::size_t i = 0; i < values.size() && i < wanted; ++i) {
+            if (row.fields[i] == LayoutField::Factor) {
+                CheckLoupeFactor(values[i], taken, number);
             }
         }
-        CheckOverrides(use, assignments, number);
+        CheckOverrides(row, taken, number);
     }
 
-    void CheckValue(const KeyUse& use,
-                    const ValueTarget& target,
+    void CheckValue(const LayoutKeyRow& row,
                     std::size_t index,
                     std::string_view raw,
-                    const std::vector<LayoutAssignment>& assignments,
-                    std::optional<LayoutKey> key,
+                    std::span<const LayoutAssignment> taken,
                     std::int32_t number) {
-        const std::string what = std::string(use.key) + "'s " + target.name;
+        const LayoutField field = row.fields[index];
+        const std::string what = std::string(row.name) + "'s " + std::string(FieldName(field));
         const std::string compact = WithoutBlanks(raw);
         const std::optional<double> read = ReadLayoutNumber(raw);
         const std::string readText = read ? NumberText(*read) : "too large";
@@ -267,49 +273,52 @@ private:
                     " has blanks inside, which the picker drops: it reads as " + readText,
                 "write " + compact + " or put a comma where a new value begins");
         }
-        const bool made = std::any_of(assignments.begin(), assignments.end(),
-                                      [&](const LayoutAssignment& a) { return Sets(a, target, key); });
-        if (!made) {
+        // A factor the loupe cannot use has a finding of its own.
+        if (field != LayoutField::Factor && !Took(taken, field)) {
             Add(Severity::Warning, number, "skipped-value",
                 "value " + std::to_string(index + 1) + " (" + what + ") " + Quoted(TrimBlanks(raw)) +
-                    " is skipped: " + SkipReason(target, read),
-                SkipFix(target));
+                    " is skipped: " + SkipReason(field, read),
+                SkipFix(field));
         }
     }
 
-    static std::string SkipReason(const ValueTarget& target, std::optional<double> read) {
+    static std::string SkipReason(LayoutField field, std::optional<double> read) {
         if (!read) {
             return "the number is too large";
         }
-        switch (target.kind) {
-            case ValueTarget::Kind::Placement:
-                if (*read < 0 &&
-                    (target.property == PlacementProperty::Width || target.property == PlacementProperty::Height)) {
-                    return "a " + target.name + " cannot be negative";
+        switch (field) {
+            case LayoutField::Width:
+            case LayoutField::Height:
+                if (*read < 0) {
+                    return "a " + std::string(FieldName(field)) + " cannot be negative";
                 }
+                [[fallthrough]];
+            case LayoutField::Left:
+            case LayoutField::Top:
                 return "the position is too large";
-            case ValueTarget::Kind::ForeColor:
+            case LayoutField::TextColour:
                 return "a colour is 0 to 16777215 (red + 256 x green + 65536 x blue), and this reads as " +
                        NumberText(RoundHalfEven(*read));
-            case ValueTarget::Kind::Translucency:
+            case LayoutField::Alpha:
                 return "the picker takes only numbers above 0 and below 100 (an alpha out of 255)";
-            case ValueTarget::Kind::LoupeFactor:
-            case ValueTarget::Kind::Other:
+            case LayoutField::Factor:
                 break;
         }
         return "the picker refuses it";
     }
 
-    static std::string SkipFix(const ValueTarget& target) {
-        switch (target.kind) {
-            case ValueTarget::Kind::Placement:
-                return "write a " + target.name + " in pixels, 0 or more for sizes";
-            case ValueTarget::Kind::ForeColor:
+    static std::string SkipFix(LayoutField field) {
+        switch (field) {
+            case LayoutField::Left:
+            case LayoutField::Top:
+            case LayoutField::Width:
+            case LayoutField::Height:
+                return "write a " + std::string(FieldName(field)) + " in pixels, 0 or more for sizes";
+            case LayoutField::TextColour:
                 return "write red + 256 x green + 65536 x blue, e.g. 16777215 for white";
-            case ValueTarget::Kind::Translucency:
+            case LayoutField::Alpha:
                 return "write trans=1 (faint) to trans=99, or remove the line for an opaque window";
-            case ValueTarget::Kind::LoupeFactor:
-            case ValueTarget::Kind::Other:
+            case LayoutField::Factor:
                 break;
         }
         return "write a value the picker takes";
@@ -330,87 +339,70 @@ private:
             "");
     }
 
-    // The reader rounds the factor and quietly puts the default in place of one it does not take.
-    void CheckLoupeFactor(std::string_view raw, const std::vector<LayoutAssignment>& assignments, std::int32_t number) {
-        const auto given = std::find_if(assignments.begin(), assignments.end(), [](const LayoutAssignment& a) {
-            return std::holds_alternative<LoupeFactorAssignment>(a);
-        });
-        if (given == assignments.end()) {
-            return;
-        }
-        const std::int32_t factor = std::get<LoupeFactorAssignment>(*given).factor;
+    // The reader rounds the factor and skips one it does not take, which leaves the factor of an earlier line.
+    void CheckLoupeFactor(std::string_view raw, std::span<const LayoutAssignment> taken, std::int32_t number) {
+        const auto given = std::find_if(taken.begin(), taken.end(),
+                                        [](const LayoutAssignment& a) { return a.field == LayoutField::Factor; });
         const std::optional<double> read = ReadLayoutNumber(raw);
         const std::string range = std::to_string(kMinLoupeFactor) + " to " + std::to_string(kMaxLoupeFactor);
-        if (!read || RoundHalfEven(*read) != factor) {
+        if (given == taken.end()) {
             Add(Severity::Warning, number, "loupe-factor",
-                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is outside " + range + ": " +
-                    std::to_string(factor) + " is used",
+                "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is outside " + range +
+                    " and is skipped: " + std::to_string(factor_) + " is used",
                 "write a factor from " + range + ", e.g. " + std::to_string(kDefaultLoupeFactor));
-        } else if (*read != factor) {
+            return;
+        }
+        factor_ = static_cast<std::int32_t>(given->amount);
+        if (*read != factor_) {
             Add(Severity::Warning, number, "loupe-factor",
                 "the loupe's factor " + Quoted(TrimBlanks(raw)) + " is not a whole number: the picker rounds it to " +
-                    std::to_string(factor),
-                "write " + std::to_string(factor));
+                    std::to_string(factor_),
+                "write " + std::to_string(factor_));
         } else {
             Add(Severity::Info, number, "loupe-factor",
-                "the loupe shows each screen pixel as " + std::to_string(factor) + " x " + std::to_string(factor) +
+                "the loupe shows each screen pixel as " + std::to_string(factor_) + " x " + std::to_string(factor_) +
                     " pixels",
                 "");
         }
     }
 
-    // Later lines override earlier ones property by property: an author who repeats a key has usually forgotten the
-    // first line.
-    void CheckOverrides(const KeyUse& use, const std::vector<LayoutAssignment>& assignments, std::int32_t number) {
-        std::map<std::int32_t, std::vector<std::string>> overridden;
-        for (const LayoutAssignment& assignment : assignments) {
-            for (const ValueTarget& target : use.values) {
-                if (!Sets(assignment, target, std::nullopt)) {
-                    continue;
-                }
-                const auto slot = SlotOf(assignment, target);
-                const auto [previous, fresh] = setBy_.try_emplace(slot, number);
-                if (!fresh && previous->second != number) {
-                    std::vector<std::string>& names = overridden[previous->second];
-                    if (std::find(names.begin(), names.end(), target.name) == names.end()) {
-                        names.push_back(target.name);
-                    }
-                }
-                previous->second = number;
+    // Later lines override earlier ones field by field: an author who repeats a key has usually forgotten the first
+    // line. Only what a line really set counts: a skipped value overrides nothing.
+    void CheckOverrides(const LayoutKeyRow& row, std::span<const LayoutAssignment> taken, std::int32_t number) {
+        std::map<std::int32_t, std::vector<std::string_view>> overridden;
+        for (const LayoutAssignment& assignment : taken) {
+            const auto [previous, fresh] = setBy_.try_emplace({assignment.key, assignment.field}, number);
+            if (!fresh && previous->second != number) {
+                overridden[previous->second].push_back(FieldName(assignment.field));
             }
+            previous->second = number;
         }
         for (const auto& [earlier, names] : overridden) {
             std::string list;
-            for (const std::string& name : names) {
+            for (const std::string_view name : names) {
                 AppendToList(list, name);
             }
             Add(Severity::Warning, number, "override",
-                std::string(use.key) + " sets " + list + " again, overriding line " + std::to_string(earlier),
-                "keep one " + std::string(use.key) + " line");
+                std::string(row.name) + " sets " + list + " again, overriding line " + std::to_string(earlier),
+                "keep one " + std::string(row.name) + " line");
         }
-    }
-
-    static std::pair<int, int> SlotOf(const LayoutAssignment& assignment, const ValueTarget& target) {
-        int control = -1;
-        if (const auto* placement = std::get_if<PlacementAssignment>(&assignment)) {
-            control = static_cast<int>(placement->key);
-        } else if (const auto* foreColor = std::get_if<ForeColorAssignment>(&assignment)) {
-            control = static_cast<int>(foreColor->key);
-        }
-        const int property = target.kind == ValueTarget::Kind::Placement ? static_cast<int>(target.property) : -1;
-        return {control * 16 + property, static_cast<int>(target.kind)};
     }
 
     std::string_view bytes_;
-    EditorLines lines_;
     Findings findings_;
-    std::map<std::pair<int, int>, std::int32_t> setBy_;
+    // The editor line that last set each key's field, for overrides.
+    std::map<std::pair<LayoutKey, LayoutField>, std::int32_t> setBy_;
+    std::int32_t factor_ = kDefaultLoupeFactor;
 };
 
 }  // namespace
 
+LayoutCheck CheckLayout(std::string_view bytes, std::uint64_t fileBytes, std::optional<PixelRect> window) {
+    return LayoutChecker(bytes).Check(fileBytes, window);
+}
+
 Findings LayoutFindings(std::string_view bytes) {
-    return LayoutChecker(bytes).Check();
+    return CheckLayout(bytes, bytes.size(), std::nullopt).findings;
 }
 
 }  // namespace pixlin::skintool

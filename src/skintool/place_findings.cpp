@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/loupe/loupe_geometry.h"
 #include "skintool/contrast.h"
 #include "skintool/layout_text.h"
 
@@ -104,7 +103,7 @@ private:
 
     // The loupe takes whole cells from the part of its box inside the window, which is the bitmap's size.
     void CheckLoupe(const PlacedControl& loupe) {
-        const std::int32_t factor = layout_.loupeFactor;
+        const std::int32_t factor = layout_.loupe->factor;
         const std::string factorText = std::to_string(factor) + " x " + std::to_string(factor);
         if (layout_.loupeFactorLine == 0) {
             Add(Severity::Info, loupe, "loupe-factor",
@@ -112,9 +111,9 @@ private:
                     " is used",
                 "");
         }
-        const PixelRect window = picture_ ? PixelRect{0, 0, picture_->width, picture_->height} : loupe.box;
-        const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(loupe.box, factor, window);
+        const std::optional<LoupeGeometry>& geometry = layout_.loupe->geometry;
         if (!geometry) {
+            const PixelRect window = picture_ ? PixelRect{0, 0, picture_->width, picture_->height} : loupe.box;
             const PixelRect inside = Intersect(loupe.box, window);
             const std::string within = inside == loupe.box ? std::string()
                                                            : " (only " + std::to_string(inside.right - inside.left) +

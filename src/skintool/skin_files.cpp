@@ -4,14 +4,12 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/skin/picture_limits.h"
+#include "core/skin/skin_limits.h"
 #include "skintool/finding.h"
 
 namespace pixlin::skintool {
 namespace {
 
-// Room for a file header and metadata beyond the largest picture's pixels.
-constexpr std::uint64_t kMaxPictureFileBytes = kMaxPictureBytes + (1u << 20);
 constexpr std::uint64_t kHeadBytes = 1u << 20;
 
 SkinFile ReadSkinFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
@@ -36,7 +34,7 @@ SkinFile ReadSkinFile(const std::filesystem::path& path, std::uint64_t maxBytes)
 }  // namespace
 
 SkinFiles ReadSkinFiles(const std::filesystem::path& folder) {
-    return SkinFiles{ReadSkinFile(folder / kLayoutFile, kMaxPictureFileBytes),
+    return SkinFiles{ReadSkinFile(folder / kLayoutFile, kMaxLayoutBytes),
                      ReadSkinFile(folder / kPictureFile, kMaxPictureFileBytes),
                      ReadSkinFile(folder / kSoundFile, kHeadBytes)};
 }

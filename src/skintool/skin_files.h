@@ -26,8 +26,8 @@ struct SkinFiles {
     SkinFile sound;
 };
 
-// Reads the skin's three files from the folder. A picture larger than any the picker takes is not read whole, nor
-// is more of a sound read than its header needs.
+// Reads the skin's three files from the folder. A layout or picture larger than any the picker takes is not read
+// whole, nor is more of a sound read than its header needs.
 SkinFiles ReadSkinFiles(const std::filesystem::path& folder);
 
 }  // namespace pixlin::skintool

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/skin/bmp_pixels.h"
-#include "core/skin/picture_limits.h"
+#include "core/skin/skin_limits.h"
 
 namespace pixlin::skintool {
 namespace {

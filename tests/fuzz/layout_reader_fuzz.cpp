@@ -3,37 +3,68 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-#include <variant>
 
 #include "core/skin/layout_reader.h"
+#include "core/skin/skin_layout.h"
 
 namespace {
 
-void CheckPlace(pixlin::PlacementProperty property, float twips) {
-    const bool isSize = property == pixlin::PlacementProperty::Width || property == pixlin::PlacementProperty::Height;
-    if (!std::isfinite(twips) || (isSize && twips < 0.0f)) {
+// What the window may rely on, whatever the file holds.
+void CheckAssignment(const pixlin::LayoutAssignment& assignment) {
+    using pixlin::LayoutField;
+    const double amount = assignment.amount;
+    bool usable = std::isfinite(amount);
+    switch (assignment.field) {
+        case LayoutField::Width:
+        case LayoutField::Height:
+            usable = usable && amount >= 0.0;
+            break;
+        case LayoutField::Factor:
+            usable = usable && amount >= pixlin::kMinLoupeFactor && amount <= pixlin::kMaxLoupeFactor;
+            break;
+        case LayoutField::TextColour:
+            usable = usable && amount >= 0.0 && amount <= 0xFFFFFF;
+            break;
+        case LayoutField::Alpha:
+            usable = usable && amount >= 0.0 && amount <= 100.0;
+            break;
+        case LayoutField::Left:
+        case LayoutField::Top:
+            break;
+    }
+    if (!usable || (!pixlin::IsPlace(assignment.field) && std::nearbyint(amount) != amount)) {
         std::abort();
     }
 }
 
-// What the window may rely on, whatever the file holds.
-void CheckAssignment(const pixlin::LayoutAssignment& assignment) {
-    if (const auto* placement = std::get_if<pixlin::PlacementAssignment>(&assignment)) {
-        CheckPlace(placement->property, placement->twips);
-    } else if (const auto* loupe = std::get_if<pixlin::LoupePlacementAssignment>(&assignment)) {
-        CheckPlace(loupe->property, loupe->twips);
-    } else if (const auto* factor = std::get_if<pixlin::LoupeFactorAssignment>(&assignment)) {
-        if (factor->factor < pixlin::kMinLoupeFactor || factor->factor > pixlin::kMaxLoupeFactor) {
-            std::abort();
+bool Same(const pixlin::SkinLayout& a, const pixlin::SkinLayout& b) {
+    for (std::size_t i = 0; i < a.controls.size(); ++i) {
+        const pixlin::ControlLayout& x = a.controls[i];
+        const pixlin::ControlLayout& y = b.controls[i];
+        if (!(x.pixels == y.pixels) || x.foreColor != y.foreColor || x.placedBy != y.placedBy) {
+            return false;
         }
-    } else if (const auto* foreColor = std::get_if<pixlin::ForeColorAssignment>(&assignment)) {
-        if (foreColor->colour < 0 || foreColor->colour > 0xFFFFFF) {
-            std::abort();
-        }
-    } else if (const auto* translucency = std::get_if<pixlin::TranslucencyAssignment>(&assignment)) {
-        if (translucency->alpha < 0 || translucency->alpha > 100) {
-            std::abort();
-        }
+    }
+    const bool sameLoupe = a.loupe.has_value() == b.loupe.has_value() &&
+                           (!a.loupe || (a.loupe->geometry == b.loupe->geometry && a.loupe->box == b.loupe->box &&
+                                         a.loupe->factor == b.loupe->factor));
+    return sameLoupe && a.alpha == b.alpha;
+}
+
+// The picker reads the file in chunks; cut anywhere, they must give what the whole file gives.
+void CheckChunks(std::string_view bytes, std::int32_t dpi) {
+    const pixlin::LayoutContext context{pixlin::DisplayScale(dpi), pixlin::PixelRect{0, 0, 300 * dpi / 96, 400}};
+    const pixlin::SkinLayout whole = pixlin::ReadSkinLayout(bytes, context);
+    pixlin::SkinLayoutReader reader(context, bytes.size());
+    const std::size_t chunk = 1 + bytes.size() % 7;
+    for (std::size_t at = 0; at < bytes.size(); at += chunk) {
+        reader.Feed(bytes.substr(at, chunk));
+    }
+    if (!Same(whole, reader.Finish())) {
+        std::abort();
+    }
+    if (whole.loupe && whole.loupe->geometry && whole.loupe->geometry->factor != whole.loupe->factor) {
+        std::abort();
     }
 }
 
@@ -47,5 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& assignment : pixlin::ReadLayoutFile(bytes, pixlin::LayoutScale{1.0f, 26.6667f})) {
         CheckAssignment(assignment);
     }
+    CheckChunks(bytes, 96);
+    CheckChunks(bytes, 168);
     return 0;
 }

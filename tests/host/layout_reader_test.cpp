@@ -10,52 +10,36 @@
 
 namespace pixlin {
 
-void PrintTo(const PlacementAssignment& a, std::ostream* os) {
-    *os << "Place(" << static_cast<int>(a.key) << ", " << static_cast<int>(a.property) << ", " << a.twips << ")";
-}
-
-void PrintTo(const ForeColorAssignment& a, std::ostream* os) {
-    *os << "ForeColor(" << static_cast<int>(a.key) << ", " << a.colour << ")";
-}
-
-void PrintTo(const TranslucencyAssignment& a, std::ostream* os) {
-    *os << "Translucency(" << a.alpha << ")";
-}
-
-void PrintTo(const LoupePlacementAssignment& a, std::ostream* os) {
-    *os << "LoupePlace(" << static_cast<int>(a.property) << ", " << a.twips << ")";
-}
-
-void PrintTo(const LoupeFactorAssignment& a, std::ostream* os) {
-    *os << "LoupeFactor(" << a.factor << ")";
+void PrintTo(const LayoutAssignment& a, std::ostream* os) {
+    *os << "(" << static_cast<int>(a.key) << ", " << static_cast<int>(a.field) << ", " << a.amount << ")";
 }
 
 namespace {
 
 using Assignments = std::vector<LayoutAssignment>;
 using K = LayoutKey;
-using P = PlacementProperty;
+using P = LayoutField;
 
 constexpr LayoutScale kScale15{15.0f, 15.0f};
 
-LayoutAssignment Place(K key, P property, float twips) {
-    return PlacementAssignment{key, property, twips};
+LayoutAssignment Place(K key, P field, float twips) {
+    return {key, field, twips};
 }
 
 LayoutAssignment Colour(K key, std::int32_t colour) {
-    return ForeColorAssignment{key, colour};
+    return {key, P::TextColour, static_cast<double>(colour)};
 }
 
 LayoutAssignment Alpha(std::int16_t alpha) {
-    return TranslucencyAssignment{alpha};
+    return {K::Trans, P::Alpha, static_cast<double>(alpha)};
 }
 
-LayoutAssignment LoupePlace(P property, float twips) {
-    return LoupePlacementAssignment{property, twips};
+LayoutAssignment LoupePlace(P field, float twips) {
+    return {K::Zoom, field, twips};
 }
 
 LayoutAssignment Factor(std::int32_t factor) {
-    return LoupeFactorAssignment{factor};
+    return {K::Zoom, P::Factor, static_cast<double>(factor)};
 }
 
 Assignments LoupeBox(float left, float top, float width, float height) {
@@ -205,6 +189,7 @@ TEST(ReadLayoutLine, TranslucencyTakesTheWholeValueTextBetweenZeroAndHundred) {
 
 TEST(ReadLayoutLine, ZoomPlacesTheLoupeAndReadsAWholeFactorFromTwoTo32) {
     const auto withFactor = [](std::int32_t factor) { return Concat(LoupeBox(15, 30, 45, 60), {Factor(factor)}); };
+    const Assignments withoutFactor = LoupeBox(15, 30, 45, 60);
     ExpectLines({
         {"zoom=10,20,120,96,4", Concat(LoupeBox(150, 300, 1800, 1440), {Factor(4)})},
         {"zoom=10,20", {LoupePlace(P::Left, 150), LoupePlace(P::Top, 300)}},
@@ -212,16 +197,16 @@ TEST(ReadLayoutLine, ZoomPlacesTheLoupeAndReadsAWholeFactorFromTwoTo32) {
         {"zoom=-1,-2,-3,4,2",
          {LoupePlace(P::Left, -15), LoupePlace(P::Top, -30), LoupePlace(P::Height, 60), Factor(2)}},
         {"zoom=1,2,3,4,32", withFactor(32)},
-        // Anything but a whole number from 2 to 32 is the default.
-        {"zoom=1,2,3,4,", withFactor(8)},
-        {"zoom=1,2,3,4,0", withFactor(8)},
-        {"zoom=1,2,3,4,1", withFactor(8)},
-        {"zoom=1,2,3,4,33", withFactor(8)},
-        {"zoom=1,2,3,4,1e999", withFactor(8)},
+        // A factor the loupe cannot use is skipped like any other value: the box still applies.
+        {"zoom=1,2,3,4,", withoutFactor},
+        {"zoom=1,2,3,4,0", withoutFactor},
+        {"zoom=1,2,3,4,1", withoutFactor},
+        {"zoom=1,2,3,4,33", withoutFactor},
+        {"zoom=1,2,3,4,1e999", withoutFactor},
         // Fractions round half to even, as colours do.
         {"zoom=1,2,3,4,6.5", withFactor(6)},
         {"zoom=1,2,3,4,1.5", withFactor(2)},
-        {"zoom=1,2,3,4,32.51", withFactor(8)},
+        {"zoom=1,2,3,4,32.51", withoutFactor},
     });
 }
 

@@ -98,6 +98,9 @@ TEST(LayoutFindings, EachTrapIsFoundOnItsLine) {
         {"zoom=10,20,120,96", {{"few-values", 1, W}}},
         {"zoom=10,20,-120,96,4", {{"skipped-value", 1, W}, {"loupe-factor", 1, I}}},
         {"zoom=1,2,3,4,4\r\nzoom=5,6", {{"loupe-factor", 1, I}, {"override", 2, W}, {"few-values", 2, W}}},
+        // A place beyond 32-bit pixels is skipped like any unusable value, and so overrides nothing.
+        {"zoom=1,2,3,4,4\r\nzoom=1e12", {{"loupe-factor", 1, I}, {"skipped-value", 2, W}, {"few-values", 2, W}}},
+        {"rgb=1,2,3,4,5\r\nrgb=3e9,2", {{"skipped-value", 2, W}, {"override", 2, W}, {"few-values", 2, W}}},
         {"", {{"empty-layout", 0, I}}},
         {"\r\n   \r\n", {}},
     });
@@ -119,7 +122,8 @@ TEST(LayoutFindings, MessagesNameWhatTheAuthorMeant) {
         {"rgb=1,2,3,4,5\nhex=1,2,3,4,5\nquit=1,2,3,4", "lf-line-ends", "\"hex\", \"quit\" do nothing"},
         {"rgb=1,2,3,4,5\r\nrgb=7,8", "override", "left, top again, overriding line 1"},
         {"rgb=1,2,-3,4,5", "skipped-value", "cannot be negative"},
-        {"zoom=10,20,120,96,40", "loupe-factor", "\"40\" is outside 2 to 32: 8 is used"},
+        {"zoom=10,20,120,96,40", "loupe-factor", "\"40\" is outside 2 to 32 and is skipped: 8 is used"},
+        {"zoom=10,20,120,96,4\r\nzoom=10,20,120,96,40", "loupe-factor", "is skipped: 4 is used"},
         {"zoom=10,20,120,96,1e999", "loupe-factor", "8 is used"},
         {"zoom=10,20,120,96,2.6", "loupe-factor", "not a whole number: the picker rounds it to 3"},
         {"zoom=10,20,120,96,12", "loupe-factor", "12 x 12 pixels"},
@@ -128,9 +132,10 @@ TEST(LayoutFindings, MessagesNameWhatTheAuthorMeant) {
     };
     for (const MessageCase& c : cases) {
         const Findings findings = LayoutFindings(c.layout);
+        // The last one of its kind: the line the case is about comes last.
         const auto found =
-            std::find_if(findings.begin(), findings.end(), [&c](const Finding& f) { return f.kind == c.kind; });
-        ASSERT_NE(found, findings.end()) << c.layout;
+            std::find_if(findings.rbegin(), findings.rend(), [&c](const Finding& f) { return f.kind == c.kind; });
+        ASSERT_NE(found, findings.rend()) << c.layout;
         EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
         EXPECT_EQ(found->file, "pixlin.dat0");
     }

@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::uint32_t kKey = 0xFF00FF;
 constexpr std::uint32_t kDark = 0x202020;
+constexpr PixelRect kWindow{0, 0, 300, 240};
 
 // 300 x 240: cut-out above row 10, dark below, with a cut-out hole at 200..209 x 100..109.
 SkinPicture Bitmap() {
@@ -50,7 +51,7 @@ struct PlaceCase {
 
 TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
     const SkinPicture picture = Bitmap();
-    EXPECT_EQ(PlaceFindings(PlaceControls(Layout("")), &picture).size(), 8u) << "one contrast note per text";
+    EXPECT_EQ(PlaceFindings(PlaceControls(Layout(""), kWindow), &picture).size(), 8u) << "one contrast note per text";
     const PlaceCase cases[] = {
         {"rgb=400,20,100,16", "outside-bitmap", 11, "lies outside the 300 x 240 bitmap"},
         {"rgb=250,20,100,16", "outside-bitmap", 11, "reaches beyond"},
@@ -65,10 +66,11 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         {"zoom=50,110,100,60,4", "overlap", 11, "the loupe and the cmy readout overlap at 50,110 60 x 6"},
         {"zoom=250,200,40,3,4", "loupe-too-small", 11, "box 250,200 40 x 3 cannot hold one cell of 4 x 4"},
         {"zoom=296,150,40,40,8", "loupe-too-small", 11, "(only 4 x 40 of it inside the bitmap)"},
-        {"zoom=250,200,40,40,4\r\nzoom=250,200,40,6,40", "loupe-too-small", 12, "one cell of 8 x 8"},
+        // The second line's factor is skipped: the first line's stays.
+        {"zoom=250,200,40,40,4\r\nzoom=250,200,40,3,40", "loupe-too-small", 12, "one cell of 4 x 4"},
     };
     for (const PlaceCase& c : cases) {
-        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra)), &picture);
+        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra), kWindow), &picture);
         const auto found = std::find_if(findings.begin(), findings.end(),
                                         [&c](const Finding& f) { return f.kind == c.kind && f.line == c.line; });
         ASSERT_NE(found, findings.end()) << c.extra;
@@ -91,14 +93,14 @@ TEST(PlaceFindings, TheLoupeShowsWholeCellsOfTheFactorInUse) {
         {"zoom=200,150,45,31,0", "loupe", "each as 8 x 8 pixels"},
     };
     for (const LoupeCase& c : cases) {
-        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra)), &picture);
+        const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra), kWindow), &picture);
         const auto found =
             std::find_if(findings.begin(), findings.end(), [&c](const Finding& f) { return f.kind == c.kind; });
         ASSERT_NE(found, findings.end()) << c.extra;
         EXPECT_EQ(found->line, 11);
         EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
     }
-    const Findings without = PlaceFindings(PlaceControls(Layout("")), &picture);
+    const Findings without = PlaceFindings(PlaceControls(Layout(""), kWindow), &picture);
     EXPECT_TRUE(std::none_of(without.begin(), without.end(), [](const Finding& f) {
         return f.kind.starts_with("loupe") || f.message.find("loupe") != std::string::npos;
     }));
@@ -107,7 +109,7 @@ TEST(PlaceFindings, TheLoupeShowsWholeCellsOfTheFactorInUse) {
 TEST(PlaceFindings, ControlsTheLayoutLeavesOutKeepTheirBuiltInPlace) {
     const SkinPicture picture = Bitmap();
     // Without a text line the name box stays at its built-in 108,336, below the bitmap.
-    const Findings findings = PlaceFindings(PlaceControls("rgb=10,20,100,16,16777215"), &picture);
+    const Findings findings = PlaceFindings(PlaceControls("rgb=10,20,100,16,16777215", kWindow), &picture);
     const auto found = std::find_if(findings.begin(), findings.end(), [](const Finding& f) {
         return f.kind == "outside-bitmap" && f.message.find("text name box at 108,336") != std::string::npos;
     });

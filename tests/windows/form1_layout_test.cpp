@@ -1,6 +1,9 @@
 #include "picker/form1.h"
 
+#include "core/skin/skin_layout.h"
 #include "support/bmp_file.h"
+#include "support/layout_rows.h"
+#include "support/message_box_answerer.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
@@ -8,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace pixlin {
@@ -15,6 +19,8 @@ namespace {
 
 using testing::BmpFromRows;
 using testing::DrainMessages;
+using testing::LayoutRow;
+using testing::MessageBoxAnswerer;
 using testing::ScratchDir;
 using testing::StartPicker;
 
@@ -119,6 +125,94 @@ TEST_F(Form1LayoutTest, TransMakesTheWindowTranslucentOnlyStrictlyBetween0And100
             ASSERT_TRUE(GetLayeredWindowAttributes(form->hwnd(), nullptr, &alpha, &flags)) << row.layout;
             EXPECT_EQ(alpha, row.alpha) << row.layout;
             EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA)) << row.layout;
+        }
+    }
+}
+
+PixelRect Text1Pixels(const Form1& form) {
+    RECT place{};
+    GetWindowRect(form.Text1(), &place);
+    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+COLORREF Text1Colour(const Form1& form) {
+    const WindowDc dc(form.Text1());
+    SendMessageW(form.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                 reinterpret_cast<LPARAM>(form.Text1()));
+    return GetTextColor(dc.get());
+}
+
+PixelRect ShownPixels(const Form1& form, Form1Control control) {
+    switch (control) {
+        case Form1Control::Shape1:
+            return form.Shape1().pixels;
+        case Form1Control::Text1:
+            return Text1Pixels(form);
+        default:
+            return form.Label(control).pixels;
+    }
+}
+
+std::optional<BYTE> Alpha(const Form1& form) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    const bool layered = (GetWindowLongPtrW(form.hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    if (!layered || !GetLayeredWindowAttributes(form.hwnd(), nullptr, &alpha, &flags)) {
+        return std::nullopt;
+    }
+    return alpha;
+}
+
+// The window takes exactly what the one reading gives for its scale and client area; at 100 % that is what the row
+// says the picker does.
+void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
+    const ScratchDir folder;
+    folder.Write(L"pixlin.dat0", row.layout);
+    folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
+    Form1Args args;
+    args.programDirectory = folder.Root();
+    args.dpi = dpi;
+    std::optional<MessageBoxAnswerer> answerer;
+    if (row.refused) {
+        answerer.emplace(L"223");
+    }
+    const auto form = StartPicker(std::move(args));
+    if (row.refused) {
+        EXPECT_FALSE(answerer->Wait().empty()) << "no message box titled 223 (file too large)";
+        EXPECT_EQ(form->hwnd(), nullptr);
+        return;
+    }
+    ASSERT_NE(form->hwnd(), nullptr);
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    const SkinLayout reading = ReadSkinLayout(
+        row.layout, LayoutContext{form->Display(), PixelRect{client.left, client.top, client.right, client.bottom}});
+    for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
+        const auto control = static_cast<Form1Control>(i);
+        EXPECT_EQ(ShownPixels(*form, control), reading.Control(control).pixels) << i;
+        if (IsLabel(control)) {
+            EXPECT_TRUE(form->Label(control).place == reading.Control(control).place) << i;
+            EXPECT_EQ(form->Label(control).foreColor, static_cast<COLORREF>(reading.Control(control).foreColor)) << i;
+        }
+    }
+    EXPECT_EQ(Text1Colour(*form), static_cast<COLORREF>(reading.Control(Form1Control::Text1).foreColor));
+    const std::optional<LoupeGeometry> loupe = reading.loupe ? reading.loupe->geometry : std::nullopt;
+    EXPECT_EQ(form->Loupe().Geometry(), loupe);
+    const std::optional<BYTE> alpha = row.alpha ? std::optional(static_cast<BYTE>(*row.alpha)) : std::nullopt;
+    EXPECT_EQ(Alpha(*form), alpha);
+    if (dpi == kStandardDpi) {
+        EXPECT_EQ(ShownPixels(*form, row.control), row.pixels);
+        EXPECT_EQ(loupe ? std::optional(loupe->grid) : std::nullopt, row.loupeGrid);
+    }
+}
+
+// The rows pixlin-skin is tested with on the host, at 100 % and at 150 %.
+TEST_F(Form1LayoutTest, TheWindowAppliesTheOneReading) {
+    for (const LayoutRow& row : testing::LayoutRows()) {
+        for (const int32_t dpi : {kStandardDpi, 144}) {
+            SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(dpi) + " dpi");
+            ExpectAppliesTheReading(row, dpi);
         }
     }
 }

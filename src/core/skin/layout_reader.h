@@ -1,16 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <optional>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "core/skin/layout_keys.h"
+
 namespace pixlin {
-
-// The keys of the skin layout file that place controls; which controls each one places is the window's business.
-enum class LayoutKey { Rgb, Hls, Cmyk, Cmy, Long, Hex, Ycbcr, Preview, Text, Quit };
-
-enum class PlacementProperty { Left, Top, Width, Height };
 
 // The screen's twips per pixel, horizontally and vertically.
 struct LayoutScale {
@@ -18,64 +15,54 @@ struct LayoutScale {
     float twipsPerPixelY = 15.0f;
 };
 
-struct PlacementAssignment {
+// One value a line sets. `amount` is a place in twips (a single-precision number) for the four place fields, a colour
+// value 0x00BBGGRR for a text colour, the loupe's factor from kMinLoupeFactor to kMaxLoupeFactor, or the window's alpha
+// 0 (invisible) to 100 of 255: the reader never asks for more.
+struct LayoutAssignment {
     LayoutKey key;
-    PlacementProperty property;
-    float twips;
+    LayoutField field;
+    double amount;
 
-    bool operator==(const PlacementAssignment&) const = default;
+    bool operator==(const LayoutAssignment&) const = default;
 };
 
-// `colour` is a colour value 0x00BBGGRR.
-struct ForeColorAssignment {
-    LayoutKey key;
-    std::int32_t colour;
-
-    bool operator==(const ForeColorAssignment&) const = default;
+// A line cut at its "=" signs: the key, the value text, and what a second "=" leaves unread.
+struct LayoutLineParts {
+    std::string_view key;
+    std::string_view valueText;
+    std::string_view ignored;
 };
 
-// The window's alpha, 0 (invisible) to 255 (opaque); the reader only ever asks for 0 to 100. Whether the system
-// supports translucency is for the caller to decide.
-struct TranslucencyAssignment {
-    std::int16_t alpha;
+// Nothing for a line without "=".
+std::optional<LayoutLineParts> SplitLayoutLine(std::string_view line);
 
-    bool operator==(const TranslucencyAssignment&) const = default;
-};
+// Calls `onValue(index, text)` for each of the first `most` values of a key's value text: the whole text for a key
+// read as one number, otherwise the pieces between commas. Empty value text has no values, while an empty piece
+// between commas is a value (it reads as 0). Returns how many values it gave.
+template <typename OnValue>
+std::size_t ForEachLayoutValue(const LayoutKeyRow& row,
+                               std::string_view valueText,
+                               std::size_t most,
+                               OnValue&& onValue) {
+    std::size_t count = 0;
+    bool more = !valueText.empty();
+    while (more && count < most) {
+        const std::size_t comma = row.wholeText ? std::string_view::npos : valueText.find(',');
+        onValue(count++, valueText.substr(0, comma));
+        more = comma != std::string_view::npos;
+        if (more) {
+            valueText.remove_prefix(comma + 1);
+        }
+    }
+    return count;
+}
 
-// The loupe's box, in twips like a control's place. A skin that places no box has no loupe.
-struct LoupePlacementAssignment {
-    PlacementProperty property;
-    float twips;
-
-    bool operator==(const LoupePlacementAssignment&) const = default;
-};
-
-inline constexpr std::int32_t kMinLoupeFactor = 2;
-inline constexpr std::int32_t kMaxLoupeFactor = 32;
-inline constexpr std::int32_t kDefaultLoupeFactor = 8;
-
-// The loupe's magnification: each screen pixel shows as a square of factor x factor pixels. The value is rounded
-// half to even like a colour; one outside kMinLoupeFactor..kMaxLoupeFactor, 0 included, gives kDefaultLoupeFactor.
-struct LoupeFactorAssignment {
-    std::int32_t factor;
-
-    bool operator==(const LoupeFactorAssignment&) const = default;
-};
-
-using LayoutAssignment = std::variant<PlacementAssignment,
-                                      ForeColorAssignment,
-                                      TranslucencyAssignment,
-                                      LoupePlacementAssignment,
-                                      LoupeFactorAssignment>;
-
-// Appends the assignments that one line of the skin layout file makes, in the order they are made. Assignments that
-// cannot be made (overflow, negative size, a colour the controls do not take) are left out; the others stand.
+// Appends the assignments that one line of the skin layout file makes, in the order of its values. A value that
+// cannot be used (too large, a negative size, a colour the controls do not take, a factor or alpha out of range) is
+// left out; the others stand.
 void ReadLayoutLine(std::string_view line, LayoutScale scale, std::vector<LayoutAssignment>& assignments);
 
-// The keys the reader knows, in the order of its table.
-std::vector<std::string_view> LayoutKeys();
-
-// All assignments of the whole file, in file order; a later one overrides an earlier one for the same key and property.
+// All assignments of the whole file, in file order; a later one overrides an earlier one for the same key and field.
 std::vector<LayoutAssignment> ReadLayoutFile(std::string_view bytes, LayoutScale scale);
 
 }  // namespace pixlin
