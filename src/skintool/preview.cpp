@@ -119,10 +119,16 @@ std::uint32_t Image::At(std::int32_t x, std::int32_t y) const {
     return std::uint32_t{rgb[at]} << 16 | std::uint32_t{rgb[at + 1]} << 8 | rgb[at + 2];
 }
 
+PreviewSize PreviewSizeOf(const SkinPicture& picture, double scale) {
+    return {std::max<std::int64_t>(1, std::llround(picture.width * scale)),
+            std::max<std::int64_t>(1, std::llround(picture.height * scale))};
+}
+
 Image DrawSkin(const SkinPicture& picture, double scale) {
+    const PreviewSize size = PreviewSizeOf(picture, scale);
     Image image;
-    image.width = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(picture.width * scale)));
-    image.height = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(picture.height * scale)));
+    image.width = static_cast<std::int32_t>(size.width);
+    image.height = static_cast<std::int32_t>(size.height);
     image.rgb.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3);
     Canvas canvas(image);
     const std::uint32_t key = picture.At(0, 0);
