@@ -1,9 +1,9 @@
-// jpeglib.h uses FILE and size_t without including their headers.
-#include <jpeglib.h>
+#include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 
-#include <csetjmp>
+// After <cstddef> and <cstdio>: it uses size_t and FILE without including their headers.
+#include <jpeglib.h>
 
 #include "skintool/host_decoders.h"
 
