@@ -83,6 +83,7 @@ void TakeFrame(GifFileType* gif, const std::vector<GifByteType>& indexes, int tr
     }
     picture.hasAlpha = transparent >= 0;
     TakePixels(rgba, 4, picture);
+    picture.outcome = PictureOutcome::Decoded;
     if (outside > 0) {
         picture.doubts.push_back({Severity::Warning, std::to_string(outside) +
                                                          " pixels index past the colour table: black here, and what "

@@ -55,6 +55,47 @@ def rle8():
     return bmp(300, 400, 8, 1, PALETTE, edge * 2 + inside * 396 + edge * 2 + bytes([0, 1]))
 
 
+def framed_indexes():
+    """The 300 x 400 framed picture as rows of palette indexes (0 the key colour, 1 grey), bottom row first."""
+    edge = [0] * 300
+    inside = [0, 0] + [1] * 296 + [0, 0]
+    return [edge, edge] + [inside] * 396 + [edge, edge]
+
+
+def rle4():
+    data = bytearray()
+    for row in framed_indexes():
+        for index, count in ((row[0], 2), (row[2], 296), (row[-1], 2)):
+            while count:
+                data += bytes([min(count, 254), index << 4 | index])
+                count -= min(count, 254)
+        data += b"\0\0"
+    return bmp(300, 400, 4, 2, PALETTE[:64], bytes(data + b"\0\1"))
+
+
+def one_bit():
+    stride = (300 + 31) // 32 * 4
+    rows = b""
+    for row in framed_indexes():
+        bits = int("".join(map(str, row)), 2) << (stride * 8 - 300)
+        rows += bits.to_bytes(stride, "big")
+    return bmp(300, 400, 1, 0, PALETTE[:8], rows)
+
+
+def rgb565():
+    colour = {0: 0xF81F, 1: (64 >> 3) << 11 | (72 >> 2) << 5 | 80 >> 3}
+    pixels = b"".join(struct.pack("<300H", *(colour[i] for i in row)) for row in framed_indexes())
+    return bmp(300, 400, 16, 3, struct.pack("<III", 0xF800, 0x07E0, 0x001F), pixels)
+
+
+def framed_gif():
+    """Index 0, the key colour, is the transparent one."""
+    picture = Image.new("P", (300, 400), 0)
+    picture.putpalette(list(KEY + GREY))
+    picture.paste(1, (2, 2, 298, 398))
+    return saved(picture, "GIF", transparency=0)
+
+
 def png_claiming(width, height):
     png = bytearray(saved(framed(8, 8), "PNG"))
     png[16:24] = struct.pack(">II", width, height)
@@ -138,6 +179,11 @@ ROWS = [
     Row("Softimage PIC", {2}, [UNCHECKABLE], picture=softimage_pic()),
     Row("8-bit top-down BMP", {0, 1}, ["BMP, 300 x 400 pixels", "396 runs"], picture=top_down_8bit()),
     Row("RLE8 BMP", {0, 1}, ["BMP, 300 x 400 pixels", "396 runs"], picture=rle8()),
+    Row("RLE4 BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=rle4()),
+    Row("1-bit BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=one_bit()),
+    Row("16-bit 5-6-5 BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=rgb565()),
+    Row("GIF with a transparent colour", {1}, ["GIF, 300 x 400 pixels; key colour #FF00FF", "396 runs", "transparent"],
+        picture=framed_gif()),
     Row("PNG claiming 100000 x 100000", {2}, ["100000 x 100000 is over the picker's limit"],
         picture=png_claiming(100000, 100000)),
     Row("picture that may not be read", {2}, ["cannot be opened", "ermission denied"], prepare=unreadable,
