@@ -44,7 +44,9 @@ void Refuse(SkinPicture& picture, int error) {
 bool ReadIndexes(GifFileType* gif, std::vector<GifByteType>& indexes) {
     const int width = gif->Image.Width;
     const int height = gif->Image.Height;
-    const auto rowAt = [&indexes, width](int y) { return indexes.data() + static_cast<std::size_t>(y) * width; };
+    const auto rowAt = [&indexes, width](int y) {
+        return indexes.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    };
     if (!gif->Image.Interlace) {
         for (int y = 0; y < height; ++y) {
             if (DGifGetLine(gif, rowAt(y), width) == GIF_ERROR) {
