@@ -29,7 +29,7 @@ void TakeBitmap(const LoadedPicture& loaded, SkinPicture& picture) {
 }  // namespace
 
 // The picker's own loader decides, so that what is reported is what the picker will show.
-SkinPicture ReadSkinPicture(const SkinFile& file, const PictureLimits&) {
+SkinPicture ReadSkinPicture(const SkinFile& file, const PictureLimits& limits) {
     SkinPicture picture;
     picture.format = SniffFormat(file.bytes);
     if (!file.whole) {
@@ -51,7 +51,13 @@ SkinPicture ReadSkinPicture(const SkinFile& file, const PictureLimits&) {
             picture.detail = "the file cannot be opened";
             break;
         case PictureRefusal::NotAPicture:
-            picture.detail = "Windows' decoder does not take it";
+            // A decoder may refuse a huge picture before it tells its size: the header's claim then says why.
+            ReadClaimedSize(file.bytes, picture);
+            if (picture.width > 0 && !limits.Allow(picture.width, picture.height)) {
+                picture.outcome = PictureOutcome::TooLarge;
+            } else {
+                picture.detail = "Windows' decoder does not take it";
+            }
             break;
         case PictureRefusal::NoMemory:
             picture.detail = "the system could not make a bitmap of its size";

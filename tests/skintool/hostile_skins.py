@@ -48,11 +48,13 @@ def top_down_8bit():
     return bmp(300, -400, 8, 0, PALETTE, bytes(300 * 2) + row * 396 + bytes(300 * 2))
 
 
-def rle8():
-    """300 x 400 as RLE8: key colour round a grey rectangle, as Windows' own writers do it."""
+def rle8(inside_rows=396):
+    """300 x 400 as RLE8: key colour round a grey rectangle, as Windows' own writers do it; with fewer rows inside,
+    the codes end early and leave the rest of the picture to the decoder."""
     edge = bytes([255, 0, 45, 0, 0, 0])
     inside = bytes([2, 0, 255, 1, 41, 1, 2, 0, 0, 0])
-    return bmp(300, 400, 8, 1, PALETTE, edge * 2 + inside * 396 + edge * 2 + bytes([0, 1]))
+    ending = edge * 2 if inside_rows == 396 else b""
+    return bmp(300, 400, 8, 1, PALETTE, edge * 2 + inside * inside_rows + ending + bytes([0, 1]))
 
 
 def framed_indexes():
@@ -86,6 +88,13 @@ def rgb565():
     colour = {0: 0xF81F, 1: (64 >> 3) << 11 | (72 >> 2) << 5 | 80 >> 3}
     pixels = b"".join(struct.pack("<300H", *(colour[i] for i in row)) for row in framed_indexes())
     return bmp(300, 400, 16, 3, struct.pack("<III", 0xF800, 0x07E0, 0x001F), pixels)
+
+
+def png_16bit():
+    """Grey levels of 16 bits: 0 round a rectangle of 30000."""
+    picture = Image.new("I;16", (300, 400), 0)
+    picture.paste(30000, (2, 2, 298, 398))
+    return saved(picture, "PNG")
 
 
 def framed_gif():
@@ -179,6 +188,9 @@ ROWS = [
     Row("Softimage PIC", {2}, [UNCHECKABLE], picture=softimage_pic()),
     Row("8-bit top-down BMP", {0, 1}, ["BMP, 300 x 400 pixels", "396 runs"], picture=top_down_8bit()),
     Row("RLE8 BMP", {0, 1}, ["BMP, 300 x 400 pixels", "396 runs"], picture=rle8()),
+    Row("RLE8 BMP ending early", {1}, ["30000 pixels of the 8-bit RLE8 BMP are left undefined"],
+        picture=rle8(inside_rows=298)),
+    Row("16-bit PNG", {1}, ["PNG, 300 x 400 pixels", "396 runs", "16 bits a channel"], picture=png_16bit()),
     Row("RLE4 BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=rle4()),
     Row("1-bit BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=one_bit()),
     Row("16-bit 5-6-5 BMP", {0, 1}, ["BMP, 300 x 400 pixels; key colour #FF00FF", "396 runs"], picture=rgb565()),
