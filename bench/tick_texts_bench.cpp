@@ -5,6 +5,10 @@
 #include <string>
 
 #include "core/colour/clr_models.h"
+#include "core/colour/contrast.h"
+#include "core/colour/css_text.h"
+#include "core/colour/nearest_name.h"
+#include "core/colour/oklch.h"
 #include "core/texts/readout_texts.h"
 
 namespace {
@@ -67,3 +71,30 @@ void BM_BaselineRgbTextOnly(benchmark::State& state) {
 BENCHMARK(BM_BaselineRgbTextOnly);
 
 }  // namespace
+
+// The readouts ready to paste, each computed on its own, as a skin with every key has them.
+void BM_PasteForms(benchmark::State& state) {
+    std::size_t next = 0;
+    const pixlin::Rgb white{255, 255, 255};
+    for (auto _ : state) {
+        const pixlin::Rgb colour = pixlin::RgbOf(kColours[next]);
+        benchmark::DoNotOptimize(pixlin::CssHexText(colour));
+        benchmark::DoNotOptimize(pixlin::CssRgbText(colour));
+        benchmark::DoNotOptimize(pixlin::CssHslText(colour));
+        benchmark::DoNotOptimize(pixlin::HsvText(colour));
+        benchmark::DoNotOptimize(pixlin::OklchText(colour));
+        benchmark::DoNotOptimize(pixlin::ContrastText(colour, white));
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_PasteForms);
+
+// The nearest named colour: CIEDE2000 against every entry, whose CIELAB values are worked out once.
+void BM_NearestName(benchmark::State& state) {
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pixlin::NearestNameText(pixlin::RgbOf(kColours[next])));
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_NearestName);

@@ -25,5 +25,5 @@ wine_session_start "$build_dir/wine-bench" yes
 WINEPREFIX=$prefix_at_200 wine_prefix_start 192
 
 objdump=$(grep -E '^CMAKE_OBJDUMP:' "$build_dir/CMakeCache.txt" | cut -d= -f2)
-/usr/bin/python3 "$root/scripts/bench_wine.py" "$build_dir/src/pixlin.exe" \
+/usr/bin/python3 "$root/scripts/bench_wine.py" "$build_dir/src/app/pixlin.exe" \
     "$build_dir/bench/wine/pixlin_baseline.exe" "$root/skin" "$objdump" "$rounds" "$prefix_at_200"

@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine wine64
     xvfb xdotool xclip imagemagick x11-xserver-utils x11-utils
-    fonts-liberation fonts-dejavu-core python3-pil
+    fonts-liberation fonts-dejavu-core python3-pil python3-yaml
     zip unzip procps
 )
 

@@ -16,7 +16,7 @@ if [ $# -eq 0 ]; then
     bash "$root/scripts/install-deps.sh"
     (cd "$root" && cmake --preset windows >/dev/null &&
         cmake --build --preset windows --target pixlin pixlin-skin -j "$(nproc)")
-    exe="$root/build/windows/src/pixlin.exe"
+    exe="$root/build/windows/src/app/pixlin.exe"
     skin_exe="$root/build/windows/src/skintool/pixlin-skin.exe"
     zip_file="$root/build/pixlin-$major.$minor-win64.zip"
 elif [ $# -eq 3 ]; then

@@ -11,7 +11,7 @@ bash scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target pixlin -j "$(nproc)"
 
-exe_dir="$root/build/windows/src"
+exe_dir="$root/build/windows/src/app"
 source scripts/wine-session.sh
 trap wine_session_end EXIT
 

@@ -31,7 +31,7 @@ if [ "$dpi" != 96 ]; then
 fi
 
 xsetroot -solid '#6495ed'
-(cd build/windows/src && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
+(cd build/windows/src/app && exec wine ./pixlin.exe >/dev/null 2>&1 </dev/null) &
 picker=$!
 window=$(wine_wait_for_window "$picker")
 read -r x y width height < <(xdotool getwindowgeometry --shell "$window" |

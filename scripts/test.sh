@@ -119,7 +119,7 @@ for row in "${plain_builds[@]}"; do
     rm -rf "$dir"
     if cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" >"$dir.log" 2>&1 &&
         cmake --build "$dir" -j "$jobs" >>"$dir.log" 2>&1 &&
-        cmake -DEXE="$dir/src/pixlin.exe" -DOBJDUMP=x86_64-w64-mingw32-objdump \
+        cmake -DEXE="$dir/src/app/pixlin.exe" -DOBJDUMP=x86_64-w64-mingw32-objdump \
             -P tests/windows/check_imports.cmake >>"$dir.log" 2>&1; then
         plain_built[$name]=yes
     else
@@ -142,7 +142,7 @@ fi
 for row in "${plain_builds[@]}"; do
     read -r name _ <<<"$row"
     [ "${plain_built[$name]:-}" = yes ] || continue
-    if bash tests/e2e/sampling_test.sh "build/$name/src/pixlin.exe" "$root/skin" >"build/$name-e2e.log" 2>&1; then
+    if bash tests/e2e/sampling_test.sh "build/$name/src/app/pixlin.exe" "$root/skin" >"build/$name-e2e.log" 2>&1; then
         passed "$name" 1 "built without a preset; imports system DLLs only; sampling test passed"
     else
         cat "build/$name-e2e.log"

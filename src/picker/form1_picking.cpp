@@ -11,7 +11,11 @@ constexpr int16_t kShiftMask = 1;
 
 void Form1::ToggleSampling() {
     const bool resume = !timer1_->Enabled();
-    timer1_->SetEnabled(resume);
+    if (!timer1_->SetEnabled(resume)) {
+        // Still frozen: the pick on screen stays true, and the beep says the key did nothing.
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
     if (!loupe_.Active()) {
         return;
     }

@@ -4,6 +4,20 @@
 #include "win32/wide_text.h"
 
 namespace pixlin {
+namespace {
+
+// Some screens refuse GetPixel but allow a copy: the pixel is copied into a memory DC of its own and read there. Never
+// into the skin's picture, whose corner pixel is the key colour of the cut-out.
+COLORREF ReadPixelThroughCopy(HDC screen, Point pixel, const PixelReader& readPixel) {
+    const MemoryDc copy(CreateCompatibleDC(screen));
+    const SelectedBitmap target(copy.get(), Bitmap(CreateCompatibleBitmap(screen, 1, 1)));
+    if (!target || !BitBlt(copy.get(), 0, 0, 1, 1, screen, pixel.x, pixel.y, SRCCOPY)) {
+        return CLR_INVALID;
+    }
+    return readPixel(copy.get(), 0, 0);
+}
+
+}  // namespace
 
 void Form1::Timer1_Timer() {
     POINT position{0, 0};
@@ -25,8 +39,7 @@ void Form1::Timer1_Timer() {
             colour = args_.readPixel(screen.get(), now.x, now.y);
         }
         if (colour == CLR_INVALID) {
-            BitBlt(picture1_->hDC(), 0, 0, 1, 1, screen.get(), now.x, now.y, SRCCOPY);
-            colour = args_.readPixel(picture1_->hDC(), 0, 0);
+            colour = ReadPixelThroughCopy(screen.get(), now, args_.readPixel);
         }
     }
     // Masking an unreadable pixel would show white; the tick shows no colour instead.

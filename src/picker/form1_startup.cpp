@@ -28,7 +28,9 @@ void Form1::Form_Load() {
     programDirectory_ = args_.programDirectory ? *args_.programDirectory : ProgramDirectory(ProgramFileName());
 
     timer1_->SetInterval(kTimer1IntervalMs);
-    timer1_->SetEnabled(true);
+    if (!timer1_->SetEnabled(true)) {
+        throw RunError(static_cast<int>(GetLastError()), "The sampling timer could not be started");
+    }
 
     SetTopmost(hwnd_, true);
     InstallHotkey(hwnd_, MOD_CONTROL, VK_F12, [this] { guard_.Run(hwnd_, [this] { ToggleSampling(); }); });
@@ -150,7 +152,7 @@ void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
     SkipOnFailure([this] { ArrangeLoupe(); });
     // Only a window the skin has shaped is reshaped: the shape is read from the picture box's persistent image.
     const Region current(CreateRectRgn(0, 0, 0, 0));
-    if (picture1_ && picture1_->hDC() != nullptr && GetWindowRgn(hwnd_, current.get()) != ERROR) {
+    if (picture1_ && picture1_->KeepsImage() && GetWindowRgn(hwnd_, current.get()) != ERROR) {
         Region region = RegionFromBitmap(*picture1_, display_);
         SetWindowRgn(hwnd_, region.release(), TRUE);
     }

@@ -44,7 +44,7 @@ public:
 
     bool Failed() const noexcept { return failed_; }
 
-    static constexpr int kOutOfMemoryErrorNumber = 7;
+    static constexpr int kOutOfMemoryErrorNumber = pixlin::kOutOfMemoryErrorNumber;
     static constexpr int kInternalErrorNumber = 51;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "core/base/run_error.h"
 #include "core/skin/twips.h"
@@ -29,7 +30,6 @@ PictureBox::PictureBox(TwipsRect place, const LayoutScale& scale, SharedBitmap p
 void PictureBox::SetPicture(SharedBitmap picture) {
     picture_ = std::move(picture);
     FitToPicture();
-    RedrawImage();
 }
 
 void PictureBox::SetBorderStyle(int32_t style) {
@@ -38,13 +38,11 @@ void PictureBox::SetBorderStyle(int32_t style) {
     }
     borderStyle_ = style;
     FitToPicture();
-    RedrawImage();
 }
 
 void PictureBox::SetAutoSize(bool on) {
     autoSize_ = on;
     FitToPicture();
-    RedrawImage();
 }
 
 int32_t PictureBox::BorderPixels() const noexcept {
@@ -63,31 +61,53 @@ void PictureBox::FitToPicture() {
     place_.height = static_cast<float>(static_cast<double>(size.cy + frame) * scale_.twipsPerPixelY);
 }
 
-// The image covers the inside of the frame. Pixels beyond it cannot be read: GetPixel gives CLR_INVALID there.
-void PictureBox::RedrawImage() {
-    // The image always has at least one pixel: the sampling fallback copies into its corner.
+PictureImage::PictureImage(MemoryDc dc, HBITMAP shown, Bitmap own) noexcept : dc_(std::move(dc)), own_(std::move(own)) {
+    if (dc_ && shown != nullptr) {
+        previous_ = SelectObject(dc_.get(), shown);
+    }
+}
+
+PictureImage::PictureImage(PictureImage&& other) noexcept
+    : dc_(std::move(other.dc_)), own_(std::move(other.own_)), previous_(std::exchange(other.previous_, nullptr)) {}
+
+PictureImage::~PictureImage() {
+    if (previous_ != nullptr) {
+        SelectObject(dc_.get(), previous_);
+    }
+}
+
+SIZE PictureBox::ImageSize() const {
     const int32_t frame = 2 * BorderPixels();
-    const int32_t width = std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX) - frame);
-    const int32_t height = std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY) - frame);
+    return {std::max(1, TwipsToPixels(place_.width, scale_.twipsPerPixelX) - frame),
+            std::max(1, TwipsToPixels(place_.height, scale_.twipsPerPixelY) - frame)};
+}
 
-    // The old image goes before the new one comes, so that two never take memory at once.
-    selectedImage_.reset();
-    image_.reset();
+PictureImage PictureBox::Image() const {
+    return autoRedraw_ ? MakeImage() : PictureImage();
+}
+
+// The image covers the inside of the frame. Pixels beyond it cannot be read: GetPixel gives CLR_INVALID there.
+PictureImage PictureBox::MakeImage() const {
+    const SIZE size = ImageSize();
     const WindowDc screen(nullptr);
-    if (!imageDc_.get()) {
-        imageDc_ = MemoryDc(CreateCompatibleDC(screen.get()));
+    MemoryDc dc(CreateCompatibleDC(screen.get()));
+    const HBITMAP picture = PictureHandle();
+    const SIZE pictureSize = BitmapSize(picture);
+    if (picture != nullptr && pictureSize.cx == size.cx && pictureSize.cy == size.cy) {
+        return PictureImage(std::move(dc), picture, Bitmap());
     }
-    image_ = Bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-    selectedImage_.emplace(imageDc_.get(), image_.get());
-
+    Bitmap copy(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+    const HBITMAP shown = copy.get();
+    PictureImage image(std::move(dc), shown, std::move(copy));
     const Brush background(CreateSolidBrush(backColor_));
-    const RECT all{0, 0, width, height};
-    FillRect(imageDc_.get(), &all, background.get());
-    if (const HBITMAP picture = PictureHandle()) {
-        const MemoryDc source(CreateCompatibleDC(imageDc_.get()));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(image.dc(), &all, background.get());
+    if (picture != nullptr) {
+        const MemoryDc source(CreateCompatibleDC(image.dc()));
         const SelectedObject selected(source.get(), picture);
-        BitBlt(imageDc_.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+        BitBlt(image.dc(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
     }
+    return image;
 }
 
 void PictureBox::Paint(HDC dc) const {
@@ -100,8 +120,9 @@ void PictureBox::Paint(HDC dc) const {
         const RECT frame{box.left, box.top, box.right, box.bottom};
         FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
+    const PictureImage image = MakeImage();
     BitBlt(dc, box.left + border, box.top + border, box.right - box.left - 2 * border,
-           box.bottom - box.top - 2 * border, imageDc_.get(), 0, 0, SRCCOPY);
+           box.bottom - box.top - 2 * border, image.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace pixlin

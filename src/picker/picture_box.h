@@ -17,10 +17,30 @@ inline constexpr int32_t kBorderStyleFixedSingle = 1;
 // A loaded picture is never drawn into: whoever shows it shares it instead of keeping a copy.
 using SharedBitmap = std::shared_ptr<const Bitmap>;
 
-// A windowless picture box drawn on its form. It holds a picture and keeps an image of it in a memory device
-// context of its own; with its persistent image switched on, that image is its device context, readable although
-// the box is not shown. Auto-size makes the box take its picture's size plus its border. At design time it is
-// visible, framed, and neither persistent nor auto-sized.
+// The image a picture box shows, in a memory device context for one scope: the box's shared picture itself when it
+// covers the image exactly (the skin's case), otherwise a copy on the box's background made for the scope. A null
+// DC when the box keeps no persistent image.
+class PictureImage {
+public:
+    PictureImage() = default;
+    PictureImage(MemoryDc dc, HBITMAP shown, Bitmap own) noexcept;
+    PictureImage(PictureImage&& other) noexcept;
+    PictureImage& operator=(PictureImage&&) = delete;
+    // The shown bitmap leaves the DC first; then an own copy is deleted, and the DC last.
+    ~PictureImage();
+
+    HDC dc() const noexcept { return dc_.get(); }
+
+private:
+    MemoryDc dc_;
+    Bitmap own_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// A windowless picture box drawn on its form. It holds a picture, shared with whoever else shows it; with its
+// persistent image switched on, that image can be read as a device context although the box is not shown. Auto-size
+// makes the box take its picture's size plus its border. At design time it is visible, framed, and neither
+// persistent nor auto-sized. It keeps no copy of its picture: a skin is in memory once.
 class PictureBox {
 public:
     PictureBox(TwipsRect place, const LayoutScale& scale, SharedBitmap picture);
@@ -30,8 +50,9 @@ public:
     void SetPicture(SharedBitmap picture);
     const SharedBitmap& Picture() const noexcept { return picture_; }
 
-    // The device context of the persistent image; null while the box keeps none.
-    HDC hDC() const noexcept { return autoRedraw_ ? imageDc_.get() : nullptr; }
+    bool KeepsImage() const noexcept { return autoRedraw_; }
+    // The persistent image, readable while the result lives; its DC is null while the box keeps none.
+    PictureImage Image() const;
 
     COLORREF BackColor() const noexcept { return backColor_; }
     void SetBackColor(COLORREF colour) noexcept { backColor_ = colour; }
@@ -56,7 +77,9 @@ private:
     HBITMAP PictureHandle() const noexcept { return picture_ ? picture_->get() : nullptr; }
     int32_t BorderPixels() const noexcept;
     void FitToPicture();
-    void RedrawImage();
+    // The inside of the frame, in pixels.
+    SIZE ImageSize() const;
+    PictureImage MakeImage() const;
 
     LayoutScale scale_;
     TwipsRect place_;
@@ -66,9 +89,6 @@ private:
     int32_t borderStyle_ = kBorderStyleFixedSingle;
     bool autoRedraw_ = false;
     bool autoSize_ = false;
-    MemoryDc imageDc_;
-    Bitmap image_;
-    std::optional<SelectedObject> selectedImage_;
 };
 
 // The size of a bitmap in pixels; 0 by 0 for none.

@@ -33,8 +33,8 @@ void ApplySkin(Form1& form, PictureBox& picture) {
     form.SetPicture(picture.Picture());
 
     Region region = RegionFromBitmap(picture, form.Display());
-    // From here on the region belongs to the window.
-    SetWindowRgn(form.hwnd(), region.release(), TRUE);
+    // Refused, the window keeps its plain shape and still shows: a picker without its cut-out beats none.
+    SetWindowRegion(form.hwnd(), region, true);
 
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     ShowWindow(form.hwnd(), SW_SHOW);
@@ -46,12 +46,13 @@ Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) 
     const int32_t width = TwipsToPixels(picture.Width(), scale.twipsPerPixelX);
 
     // CLR_INVALID, for a pixel that cannot be read, compares like any other colour.
-    DcPixelRows pixels(picture.hDC(), width);
+    const PictureImage image = picture.Image();
+    DcPixelRows pixels(image.dc(), width);
     const std::vector<RunRect> runs =
         ScanShape(width, height, [&pixels](int32_t x, int32_t y) { return pixels.At(x, y); });
     Region region = RegionFromRuns(display.IsStandard() ? runs : ScaleRuns(runs, display));
     if (!region) {
-        throw RunError(HandlerGuard::kOutOfMemoryErrorNumber, "Out of memory");
+        ThrowOutOfResources();
     }
     return region;
 }

@@ -11,7 +11,11 @@ public:
     Timer(HWND owner, UINT_PTR id) noexcept : owner_(owner), id_(id) {}
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
-    ~Timer() { SetEnabled(false); }
+    ~Timer() {
+        if (enabled_) {
+            KillTimer(owner_, id_);
+        }
+    }
 
     UINT_PTR id() const noexcept { return id_; }
     UINT Interval() const noexcept { return interval_; }
@@ -24,13 +28,17 @@ public:
         }
     }
 
-    void SetEnabled(bool enabled) noexcept {
+    // False when the system refused the timer: it then stays off and says so.
+    bool SetEnabled(bool enabled) noexcept {
         if (enabled && !enabled_) {
-            SetTimer(owner_, id_, interval_, nullptr);
-        } else if (!enabled && enabled_) {
+            enabled_ = SetTimer(owner_, id_, interval_, nullptr) != 0;
+            return enabled_;
+        }
+        if (!enabled && enabled_) {
             KillTimer(owner_, id_);
         }
         enabled_ = enabled;
+        return true;
     }
 
 private:

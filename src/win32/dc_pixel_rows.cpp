@@ -1,8 +1,8 @@
 #include "win32/dc_pixel_rows.h"
 
 #include <algorithm>
-#include <new>
 
+#include "core/base/run_error.h"
 #include "win32/dib_section.h"
 
 namespace pixlin {
@@ -28,9 +28,12 @@ DcPixelRows::DcPixelRows(HDC dc, std::int32_t width)
       bandRows_(std::max(kBandBytes / 4 / width_, 1)),
       bandDc_(CreateCompatibleDC(dc)) {
     void* bits = nullptr;
-    band_ = CreateTopDownBitmap(static_cast<UINT>(width_), static_cast<UINT>(bandRows_), &bits);
-    if (!bandDc_ || !band_ || SelectObject(bandDc_.get(), band_.get()) == nullptr) {
-        throw std::bad_alloc();
+    if (!bandDc_) {
+        ThrowOutOfResources();
+    }
+    band_.emplace(bandDc_.get(), CreateTopDownBitmap(static_cast<UINT>(width_), static_cast<UINT>(bandRows_), &bits));
+    if (!*band_) {
+        ThrowOutOfResources();
     }
     bits_ = static_cast<const std::uint32_t*>(bits);
 }
@@ -52,7 +55,7 @@ void DcPixelRows::LoadBand(std::int32_t top) {
     const std::int32_t rows = std::min<std::int32_t>(bandRows_, sourceSize_.cy - top);
     const std::int32_t columns = std::min<std::int32_t>(width_, sourceSize_.cx);
     if (!BitBlt(bandDc_.get(), 0, 0, columns, rows, source_, 0, top, SRCCOPY)) {
-        throw std::bad_alloc();
+        ThrowOutOfResources();
     }
     GdiFlush();
     bandTop_ = top;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "win32/win_handles.h"
 
@@ -26,8 +27,9 @@ private:
     std::int32_t bandRows_;
     std::int32_t bandTop_ = -1;
     std::int32_t loadedRows_ = 0;
+    // The band leaves the DC and is deleted before the DC is.
     MemoryDc bandDc_;
-    Bitmap band_;
+    std::optional<SelectedBitmap> band_;
     const std::uint32_t* bits_ = nullptr;
 };
 

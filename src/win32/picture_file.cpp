@@ -10,6 +10,7 @@
 #include <wincodec.h>
 
 #include <cstdint>
+#include <new>
 #include <optional>
 
 namespace pixlin {
@@ -124,7 +125,13 @@ LoadedPicture LoadPicture(const std::wstring& path) {
         if (static_cast<uint64_t>(size.QuadPart) > kMaxPictureFileBytes) {
             return Refused(PictureRefusal::TooLarge);
         }
-        file = ReadToEnd(handle.get());
+        // A picture within the limits may still not fit in memory now: like an unreadable one, it leaves the
+        // built-in skin, and the picker goes on.
+        try {
+            file = ReadToEnd(handle.get());
+        } catch (const std::bad_alloc&) {
+            return {};
+        }
     }
     if (file->empty()) {
         return Refused(PictureRefusal::NotAPicture);

@@ -119,6 +119,30 @@ private:
     HGDIOBJ previous_;
 };
 
+// A bitmap owned together with its selection into a DC that outlives it: the previous object goes back into the DC
+// before the bitmap is deleted, as Windows does not delete a bitmap that is still selected.
+class SelectedBitmap {
+public:
+    // Check with operator bool: selecting fails for a bitmap that does not suit the DC.
+    SelectedBitmap(HDC dc, Bitmap bitmap) noexcept
+        : dc_(dc), bitmap_(std::move(bitmap)), previous_(bitmap_ ? SelectObject(dc, bitmap_.get()) : nullptr) {}
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+    ~SelectedBitmap() {
+        if (previous_ != nullptr) {
+            SelectObject(dc_, previous_);
+        }
+    }
+
+    HBITMAP get() const noexcept { return bitmap_.get(); }
+    explicit operator bool() const noexcept { return previous_ != nullptr; }
+
+private:
+    HDC dc_;
+    Bitmap bitmap_;
+    HGDIOBJ previous_;
+};
+
 // The clipboard, open for one scope. Another program may hold it: check before use.
 class ClipboardScope {
 public:

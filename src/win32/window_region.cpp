@@ -8,6 +8,14 @@
 
 namespace pixlin {
 
+bool SetWindowRegion(HWND window, Region& region, bool redraw) noexcept {
+    if (SetWindowRgn(window, region.get(), redraw ? TRUE : FALSE) == 0) {
+        return false;
+    }
+    static_cast<void>(region.release());
+    return true;
+}
+
 Region RegionFromRuns(std::span<const RunRect> runs) {
     if (runs.empty()) {
         return Region(CreateRectRgn(0, 0, 0, 0));

@@ -11,4 +11,8 @@ namespace pixlin {
 // (no handle) means the system could not make it.
 Region RegionFromRuns(std::span<const RunRect> runs);
 
+// Gives the region to the window, which owns it from then on. False when the system refused it: the region is then
+// still the caller's, and deleted with it.
+bool SetWindowRegion(HWND window, Region& region, bool redraw) noexcept;
+
 }  // namespace pixlin

@@ -9,6 +9,8 @@ DPI=96
 readouts=(rgb hex long hls cmy cmyk ycbcr)
 sample_colour=ffff00
 shot=$E2E_DIR/window.png
+# The clock copy's place in the last window shot, "left,top,width,height".
+clock_box=""
 
 display_scale_cleanup() {
     e2e_cleanup
@@ -47,14 +49,16 @@ start_and_freeze() {
     start_picker
     wait_for 5 window_name_is "$PICKER_WINDOW" "X:300   Y:400" || fail "$DPI dpi: the caption does not show 300,400"
     press_hotkey
-    sleep 0.3
-    xdotool mousemove 301 400
-    sleep 0.3
-    window_name_is "$PICKER_WINDOW" "X:300   Y:400" || fail "$DPI dpi: Ctrl+F12 did not freeze the sampling"
-    sleep 0.2
+    # The clock tells when a tick has passed. It lies over the picker's top right corner, which the checks leave out.
+    start_clock
+    wait_for_freeze "$PICKER_WINDOW" 300 400 || fail "$DPI dpi: Ctrl+F12 did not freeze the sampling"
+    [ "$FROZEN_CAPTION" = "X:300   Y:400" ] || fail "$DPI dpi: frozen at '$FROZEN_CAPTION', not at 300,400"
     local x y width height
     read -r x y width height < <(window_geometry "$PICKER_WINDOW")
     import -window root -crop "${width}x$height+$x+$y" +repage "$shot"
+    local clock_x clock_y clock_width clock_height
+    read -r clock_x clock_y clock_width clock_height < <(window_geometry "$CLOCK_WINDOW")
+    clock_box="$((clock_x - x)),$((clock_y - y)),$clock_width,$clock_height"
 }
 
 # "NAME TOP BOTTOM LEFT RIGHT" ink margins of every readout and the name box in the last window shot.
@@ -70,6 +74,7 @@ ink_margins() {
 }
 
 end_picker() {
+    stop_clock
     press_keys "$PICKER_WINDOW" Escape
     xdotool keyup Escape
     wait_for 10 picker_gone || fail "$DPI dpi: Esc did not end the program"
@@ -95,8 +100,8 @@ expect_scaled_picker() {
     [ $((x + width)) -eq "$(screen_width)" ] && [ "$y" -eq 0 ] || fail "$dpi dpi: window at $x,$y is not top right"
 
     # The cut-out: the screen's colour shows exactly where the bitmap's key colour lies, enlarged nearest-neighbour.
-    # The swatch and the loupe show the screen's colour too: they are left out.
-    python3 - "$skin_bitmap" "$shot" "$dpi" "$sample_colour" "$(scaled_box preview)" "$(scaled_box zoom)" \
+    # The swatch and the loupe show the screen's colour too, and the clock lies over a corner: they are left out.
+    python3 - "$skin_bitmap" "$shot" "$dpi" "$sample_colour" "$(scaled_box preview)" "$(scaled_box zoom)" "$clock_box" \
         <<'PY' || fail "$dpi dpi: the cut-out is not the key colour enlarged"
 import subprocess, sys
 bitmap, shot, dpi, root = sys.argv[1], sys.argv[2], int(sys.argv[3]), bytes.fromhex(sys.argv[4])

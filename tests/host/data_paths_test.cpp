@@ -6,8 +6,13 @@
 
 namespace {
 
-TEST(AppPathSep, EmptyOnlyForThreeCharacterDirectories) {
+// Only a drive root already ends in a separator; other three-character folders need one like any folder.
+TEST(AppPathSep, EmptyOnlyForADriveRoot) {
     EXPECT_EQ(pixlin::AppPathSep(L"C:\\"), L"");
+    EXPECT_EQ(pixlin::AppPathSep(L"d:/"), L"");
+    EXPECT_EQ(pixlin::AppPathSep(L"\\ab"), L"\\");
+    EXPECT_EQ(pixlin::AppPathSep(L"abc"), L"\\");
+    EXPECT_EQ(pixlin::AppPathSep(L"C:x"), L"\\");
     EXPECT_EQ(pixlin::AppPathSep(L"C:\\X"), L"\\");
     EXPECT_EQ(pixlin::AppPathSep(L"C:\\Tools"), L"\\");
     EXPECT_EQ(pixlin::AppPathSep(L"\\\\server\\share"), L"\\");

@@ -61,12 +61,14 @@ TEST(DisplayScale, KeyPixelsBesideOpaqueOnesTakeTheirColour) {
         std::vector<uint32_t> pixels;
         std::vector<uint32_t> expected;
     } rows[] = {
-        // 3 x 3: a single opaque pixel in the middle reaches its four neighbours, not the corners.
-        {{k, k, k, k, 7, k, k, k, k}, {k, 7, k, 7, 7, 7, k, 7, k}},
+        // 3 x 3: a single opaque pixel in the middle reaches all eight neighbours, the corners too.
+        {{k, k, k, k, 7, k, k, k, k}, {7, 7, 7, 7, 7, 7, 7, 7, 7}},
+        // The sides come before the diagonals.
+        {{1, k, k, k, k, 2, k, k, k}, {1, 1, 2, 1, 2, 2, k, 2, 2}},
         // Left before right before up before down.
         {{1, k, 2, k, k, k, k, 3, k}, {1, 1, 2, 1, 3, 2, 3, 3, 3}},
         // Only the original opaque pixels spread: one step, not a flood.
-        {{5, k, k, k, k, k, k, k, k}, {5, 5, k, 5, k, k, k, k, k}},
+        {{5, k, k, k, k, k, k, k, k}, {5, 5, k, 5, 5, k, k, k, k}},
         {{k, k, k, k, k, k, k, k, k}, {k, k, k, k, k, k, k, k, k}},
     };
     for (const auto& row : rows) {

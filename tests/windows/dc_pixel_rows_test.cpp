@@ -99,5 +99,22 @@ TEST(DcPixelRows, FindsTheSameRunsAsReadingEachPixelFromTheSystem) {
     }
 }
 
+// Windows refuses to delete a bitmap that is still selected into a DC (Wine only defers it): the band must leave its
+// DC, which outlives it, before it is deleted, and the DC gets its previous bitmap back.
+TEST(SelectedBitmap, LeavesTheDcBeforeItIsDeleted) {
+    const WindowDc screen(nullptr);
+    const MemoryDc dc(CreateCompatibleDC(screen.get()));
+    const HGDIOBJ previous = GetCurrentObject(dc.get(), OBJ_BITMAP);
+    HBITMAP handle = nullptr;
+    {
+        const SelectedBitmap selected(dc.get(), Bitmap(CreateCompatibleBitmap(screen.get(), 8, 8)));
+        ASSERT_TRUE(selected);
+        handle = selected.get();
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), handle);
+    }
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), previous);
+    EXPECT_EQ(GetObjectType(handle), 0u) << "the bitmap was still selected when it was deleted";
+}
+
 }  // namespace
 }  // namespace pixlin

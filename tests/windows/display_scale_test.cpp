@@ -1,13 +1,18 @@
 #include "core/skin/display_scale.h"
 
 #include "picker/form1.h"
+#include "picker/picture_box.h"
+#include "picker/resource.h"
+#include "picker/skin_surface.h"
 #include "support/bmp_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "win32/dib_section.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -203,6 +208,61 @@ TEST_F(DisplayScaleTest, NoKeyColourFringeInsideTheShape) {
         }
     }
     EXPECT_EQ(wrong, 0);
+}
+
+// The default skin's pixels, top-down 0x00RRGGBB.
+std::vector<uint32_t> PixelsOf(HBITMAP bitmap, SIZE size) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    BITMAPINFO info = TopDownDibInfo(size.cx, size.cy);
+    const WindowDc screen(nullptr);
+    GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+    for (uint32_t& pixel : pixels) {
+        pixel &= 0x00FFFFFFu;
+    }
+    return pixels;
+}
+
+Bitmap BitmapOf(const std::vector<uint32_t>& pixels, SIZE size) {
+    void* bits = nullptr;
+    Bitmap bitmap = CreateTopDownBitmap(static_cast<UINT>(size.cx), static_cast<UINT>(size.cy), &bits);
+    std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
+    return bitmap;
+}
+
+// Wherever the smoothing reaches, a scaled surface takes its colours from opaque pixels only: the same skin with
+// another key colour gives exactly the same surface inside the shape. Rounded corners touch the key diagonally.
+TEST(ScaledSkinSurface, NoKeyColourReachesTheShapeAtAnyScale) {
+    const Bitmap skin(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEFAULT_SKIN),
+                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ASSERT_TRUE(skin);
+    const SIZE size = BitmapSize(skin.get());
+    const std::vector<uint32_t> magenta = PixelsOf(skin.get(), size);
+    std::vector<uint32_t> green = magenta;
+    std::replace(green.begin(), green.end(), magenta.front(), 0x0000FF00u);
+    const Bitmap greenSkin = BitmapOf(green, size);
+    const std::vector<RunRect> runs = ScanRuns(size.cx, size.cy, [&](int32_t x, int32_t y) {
+        return static_cast<int32_t>(
+            magenta[static_cast<size_t>(y) * static_cast<size_t>(size.cx) + static_cast<size_t>(x)]);
+    });
+    for (const int32_t dpi : {120, 144, 168, 192}) {
+        const DisplayScale scale(dpi);
+        const Bitmap first = ScaledSkinSurface(skin.get(), scale);
+        const Bitmap second = ScaledSkinSurface(greenSkin.get(), scale);
+        ASSERT_TRUE(first && second) << dpi;
+        const SIZE scaled = BitmapSize(first.get());
+        const std::vector<uint32_t> a = PixelsOf(first.get(), scaled);
+        const std::vector<uint32_t> b = PixelsOf(second.get(), scaled);
+        int differing = 0;
+        for (const RunRect& run : ScaleRuns(runs, scale)) {
+            for (int32_t y = run.top; y < run.bottom; ++y) {
+                for (int32_t x = run.left; x < run.right; ++x) {
+                    const size_t at = static_cast<size_t>(y) * static_cast<size_t>(scaled.cx) + static_cast<size_t>(x);
+                    differing += a[at] != b[at] ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(differing, 0) << "pixels tinted by the key colour at " << dpi << " dpi";
+    }
 }
 
 }  // namespace

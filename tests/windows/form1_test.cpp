@@ -180,7 +180,8 @@ TEST_F(Form1Test, ATickWhileThePointerRestsReadsNothing) {
     EXPECT_EQ(Caption(form->hwnd()), "X:300   Y:401");
 }
 
-TEST_F(Form1Test, AnUnreadablePixelIsCopiedIntoPicture1AndReadThere) {
+// The copy goes aside, never into the skin's picture: its corner pixel is the key colour the cut-out is made with.
+TEST_F(Form1Test, AnUnreadablePixelIsCopiedAsideAndReadThere) {
     WriteSkin();
     ColourPatch patch(RECT{100, 500, 180, 560});
     ASSERT_TRUE(patch.Show(RGB(255, 128, 0), POINT{120, 520}));
@@ -191,7 +192,7 @@ TEST_F(Form1Test, AnUnreadablePixelIsCopiedIntoPicture1AndReadThere) {
         if (readFrom.size() == 1) {
             return CLR_INVALID;
         }
-        EXPECT_EQ(dc, form->Picture1().hDC());
+        EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
         EXPECT_EQ(x, 0);
         EXPECT_EQ(y, 0);
         return GetPixel(dc, x, y);
@@ -199,6 +200,7 @@ TEST_F(Form1Test, AnUnreadablePixelIsCopiedIntoPicture1AndReadThere) {
     SetCursorPos(120, 520);
     form->Timer1_Timer();
     ASSERT_EQ(readFrom.size(), 2u);
+    EXPECT_EQ(GetPixel(form->Picture1().Image().dc(), 0, 0), RGB(40, 44, 52)) << "the skin's picture was written into";
     EXPECT_EQ(form->Label(Form1Control::lbl_RGB).caption, "255,128,0");
     EXPECT_EQ(form->Label(Form1Control::lbl_HLS).caption, "90,50,100");
     EXPECT_EQ(form->Shape1().fillColor, std::optional<COLORREF>(RGB(255, 128, 0)));

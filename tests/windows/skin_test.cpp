@@ -179,7 +179,7 @@ TEST(PictureBoxTest, TakesItsPicturesSizeOnlyWhenAutoSizedAndCountsItsFrame) {
     PictureBox box(TwipsRect{3870, 270, 210, 300}, scale, std::make_shared<const Bitmap>(LoadPictureFile(path)));
     EXPECT_EQ(box.Width(), 210.0f);
     EXPECT_EQ(box.Height(), 300.0f);
-    EXPECT_EQ(box.hDC(), nullptr) << "no persistent image at design time";
+    EXPECT_EQ(box.Image().dc(), nullptr) << "no persistent image at design time";
 
     box.SetAutoSize(true);
     EXPECT_EQ(box.Width(), 6 * 15.0f) << "four pixels and a frame on either side";
@@ -189,10 +189,13 @@ TEST(PictureBoxTest, TakesItsPicturesSizeOnlyWhenAutoSizedAndCountsItsFrame) {
     EXPECT_EQ(box.Height(), 2 * 15.0f);
 
     box.SetAutoRedraw(true);
-    ASSERT_NE(box.hDC(), nullptr);
-    EXPECT_EQ(GetPixel(box.hDC(), 0, 0), kPanel);
-    EXPECT_EQ(GetPixel(box.hDC(), 2, 1), kLight);
-    EXPECT_EQ(GetPixel(box.hDC(), 4, 0), CLR_INVALID) << "beyond the picture";
+    {
+        const PictureImage image = box.Image();
+        ASSERT_NE(image.dc(), nullptr);
+        EXPECT_EQ(GetPixel(image.dc(), 0, 0), kPanel);
+        EXPECT_EQ(GetPixel(image.dc(), 2, 1), kLight);
+        EXPECT_EQ(GetPixel(image.dc(), 4, 0), CLR_INVALID) << "beyond the picture";
+    }
 
     const Region region = RegionFromBitmap(box);
     EXPECT_NE(PtInRegion(region.get(), 1, 0), FALSE);

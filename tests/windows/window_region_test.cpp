@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/test_window.h"
+
 namespace pixlin {
 namespace {
 
@@ -92,6 +94,29 @@ TEST(RegionFromRuns, NoRunsGiveAnEmptyRegion) {
     ASSERT_TRUE(made);
     RECT box{};
     EXPECT_EQ(GetRgnBox(made.get(), &box), NULLREGION);
+}
+
+// The window owns a region it took; one it refused stays the caller's, so that it is deleted instead of leaking.
+TEST(SetWindowRegion, HandsTheRegionOverOnlyWhenTheWindowTookIt) {
+    const testing::TestWindow live;
+    HWND dead = nullptr;
+    {
+        const testing::TestWindow gone;
+        dead = gone.get();
+    }
+    const struct {
+        bool windowAlive;
+        bool taken;
+    } rows[] = {{true, true}, {false, false}};
+    for (const auto& row : rows) {
+        Region region(CreateRectRgn(0, 0, 10, 10));
+        const HRGN made = region.get();
+        EXPECT_EQ(SetWindowRegion(row.windowAlive ? live.get() : dead, region, false), row.taken);
+        EXPECT_EQ(region.get(), row.taken ? nullptr : made);
+        if (!row.taken) {
+            EXPECT_EQ(GetObjectType(made), static_cast<DWORD>(OBJ_REGION));
+        }
+    }
 }
 
 }  // namespace

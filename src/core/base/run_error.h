@@ -18,9 +18,16 @@ private:
 };
 
 inline constexpr int kOverflowErrorNumber = 6;
+inline constexpr int kOutOfMemoryErrorNumber = 7;
 
 [[noreturn]] inline void ThrowOverflow() {
     throw RunError(kOverflowErrorNumber, "Overflow");
+}
+
+// The system refused a resource a step needs (a bitmap, a DC, a region): the step fails like any other, which is not
+// the same as the program running out of memory (std::bad_alloc), which no step survives.
+[[noreturn]] inline void ThrowOutOfResources() {
+    throw RunError(kOutOfMemoryErrorNumber, "Out of memory");
 }
 
 }  // namespace pixlin

@@ -3,7 +3,9 @@
 namespace pixlin {
 
 std::wstring AppPathSep(std::wstring_view programDir) {
-    return programDir.size() == 3 ? std::wstring() : std::wstring(L"\\");
+    const bool driveRoot =
+        programDir.size() == 3 && programDir[1] == L':' && (programDir[2] == L'\\' || programDir[2] == L'/');
+    return driveRoot ? std::wstring() : std::wstring(L"\\");
 }
 
 std::wstring DataFilePath(std::wstring_view programDir, std::wstring_view fileName) {

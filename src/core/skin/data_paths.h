@@ -5,8 +5,7 @@
 
 namespace pixlin {
 
-// Empty for a program directory of exactly 3 characters (a drive root such as "C:\", which already ends in a
-// backslash), otherwise a single backslash.
+// Empty for a drive root such as "C:\", which already ends in a backslash; otherwise a single backslash.
 std::wstring AppPathSep(std::wstring_view programDir);
 
 // Program directory, AppPathSep, file name.

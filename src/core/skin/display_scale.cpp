@@ -41,7 +41,9 @@ void BleedIntoKey(std::span<uint32_t> pixels, int32_t width, int32_t height, uin
     const auto at = [&original, width](int32_t x, int32_t y) {
         return original[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
     };
-    constexpr int32_t kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    // The diagonals too: a smooth filter reaches them, and at a rounded corner a key pixel may touch the shape only
+    // there.
+    constexpr int32_t kSteps[8][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             if (at(x, y) != key) {

@@ -40,8 +40,9 @@ private:
 // nothing below 96 dpi are dropped.
 std::vector<RunRect> ScaleRuns(std::span<const RunRect> runs, const DisplayScale& scale);
 
-// Gives every key-coloured pixel next to an opaque one (left, right, up, down, in that order) that neighbour's colour,
-// in place. A smooth enlargement then blends opaque colours only at the edges of the cut-out, never the key colour.
+// Gives every key-coloured pixel next to an opaque one (left, right, up, down, then the diagonals, in that order)
+// that neighbour's colour, in place. A smooth enlargement then blends opaque colours only at the edges of the cut-out,
+// never the key colour.
 void BleedIntoKey(std::span<uint32_t> pixels, int32_t width, int32_t height, uint32_t key);
 
 }  // namespace pixlin
