@@ -71,16 +71,20 @@ else
     failed host-sanitize "BUILD FAILED"
 fi
 
-# The layout reader and the BMP reader take any bytes: bounded fuzzing under ASan and UBSan, each starting from a
-# real file of its kind. A fixed seed makes a run repeatable; its corpus, log and any crash input stay in
-# build/fuzz-runs/TARGET until the next run.
+# The layout reader, the BMP readers and the skin checker's whole path take any bytes: bounded fuzzing under ASan
+# and UBSan, each starting from real files of its kind (a file, or a folder of them). A fixed seed makes a run
+# repeatable; its corpus, log and any crash input stay in build/fuzz-runs/TARGET until the next run.
 fuzz_seed=20240611
 fuzz_target() {
-    local target=$1 seed_file=$2 seconds=$3
+    local target=$1 seeds=$2 seconds=$3
     local dir=build/fuzz-runs/$target
     rm -rf "$dir"
     mkdir -p "$dir/corpus" "$dir/crashes"
-    cp "$seed_file" "$dir/corpus/"
+    if [ -d "$seeds" ]; then
+        cp "$seeds"/* "$dir/corpus/"
+    else
+        cp "$seeds" "$dir/corpus/"
+    fi
     if "build/fuzz/tests/fuzz/$target" -seed="$fuzz_seed" -max_total_time="$seconds" -timeout=10 \
         -artifact_prefix="$dir/crashes/" "$dir/corpus" >"$dir/log" 2>&1; then
         passed "$target" 1 "$(grep -oE 'Done [0-9]+ runs' "$dir/log"), seed $fuzz_seed"
@@ -92,6 +96,12 @@ fuzz_target() {
 if build fuzz; then
     fuzz_target layout_reader_fuzz skin/pixlin.dat0 45
     fuzz_target bmp_pixels_fuzz tests/fuzz/seed.bmp 15
+    # A small skin of each picture format and BMP variant, made by Debian's Python, which has Pillow.
+    if /usr/bin/python3 tests/fuzz/skin_seeds.py build/fuzz-runs/skin-seeds; then
+        fuzz_target skin_check_fuzz build/fuzz-runs/skin-seeds 90
+    else
+        failed skin_check_fuzz "0 passed, 1 failed (its seeds could not be made)"
+    fi
 else
     failed fuzz "BUILD FAILED"
 fi

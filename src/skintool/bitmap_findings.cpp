@@ -36,6 +36,11 @@ std::string ColourText(std::uint32_t rgb) {
     return text;
 }
 
+// The decoder's reason, in brackets.
+std::string Detail(const SkinPicture& picture) {
+    return picture.detail.empty() ? std::string() : " (" + picture.detail + ")";
+}
+
 std::string SizeText(std::int32_t width, std::int32_t height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
@@ -67,7 +72,10 @@ Findings BitmapFindings(const SkinPicture& picture) {
     switch (picture.outcome) {
         case PictureOutcome::Unreadable:
             return {BitmapFinding(Severity::Error, "picture-unreadable",
-                                  "the picture cannot be read (" + format + ")" + kFallback,
+                                  (picture.format == PictureFormat::Other
+                                       ? std::string("not a BMP, PNG, JPEG or GIF, nor another format Windows reads")
+                                       : "the " + format + " cannot be read" + Detail(picture)) +
+                                      kFallback,
                                   "save the bitmap as BMP or PNG")};
         case PictureOutcome::TooLarge:
             return {BitmapFinding(
@@ -78,9 +86,9 @@ Findings BitmapFindings(const SkinPicture& picture) {
                 "make the bitmap smaller")};
         case PictureOutcome::NotChecked:
             return {BitmapFinding(Severity::Warning, "picture-unchecked",
-                                  "the picker reads " + format +
-                                      " through Windows, but this checker cannot: shape, places and contrast were "
-                                      "not checked",
+                                  "the picker hands the " + format + Detail(picture) +
+                                      " to Windows, which may read it, but this checker cannot: shape, places and "
+                                      "contrast were not checked",
                                   "save the bitmap as BMP or PNG")};
         case PictureOutcome::Decoded:
             break;
@@ -95,6 +103,11 @@ Findings BitmapFindings(const SkinPicture& picture) {
                                          ColourText(key) + " (the top-left pixel): " + NumberText(std::round(share)) +
                                          " % of the pixels are cut out",
                                      ""));
+    for (const PictureDoubt& doubt : picture.doubts) {
+        findings.push_back(
+            BitmapFinding(doubt.severity, "picture-unsure", doubt.text,
+                          doubt.severity == Severity::Info ? "" : "save the bitmap as a 24-bit BMP or PNG"));
+    }
     if (cutOut == picture.pixels.size()) {
         findings.push_back(BitmapFinding(
             Severity::Error, "invisible-window",

@@ -9,11 +9,11 @@
 
 namespace pixlin::skintool {
 
-SkinCheck CheckSkin(const SkinFiles& files) {
+SkinCheck CheckSkin(const SkinFiles& files, const PictureLimits& limits) {
     SkinCheck check;
     Findings& findings = check.findings;
     if (files.picture.present) {
-        check.picture = DecodeSkinPicture(files.picture.bytes, files.picture.whole);
+        check.picture = ReadSkinPicture(files.picture, limits);
     }
     const bool usable = files.picture.present && check.picture.outcome == PictureOutcome::Decoded;
     const std::optional<PixelRect> window =
@@ -22,6 +22,11 @@ SkinCheck CheckSkin(const SkinFiles& files) {
     LayoutCheck layout = CheckLayout(files.layout.bytes, files.layout.size, window);
     if (files.layout.present) {
         findings = std::move(layout.findings);
+    } else if (!files.layout.unreadable.empty()) {
+        findings.push_back(Finding{Severity::Error, std::string(kLayoutFile), 0, "layout-unreadable",
+                                   "the layout file cannot be opened (" + files.layout.unreadable +
+                                       "): the picker reports that it cannot open it and ends",
+                                   "make pixlin.dat0 a file that everyone may read"});
     } else {
         findings.push_back(Finding{Severity::Error, std::string(kLayoutFile), 0, "layout-missing",
                                    "no layout file: the picker reports that it cannot open it and ends",
@@ -43,11 +48,25 @@ SkinCheck CheckSkin(const SkinFiles& files) {
             const Findings places = PlaceFindings(check.layout, nullptr);
             findings.insert(findings.end(), places.begin(), places.end());
         }
-        findings.push_back(Finding{Severity::Error, std::string(kPictureFile), 0, "picture-missing",
-                                   "no skin bitmap: the picker will show its built-in skin with your layout on top",
-                                   "add the bitmap as pixlin.dat1 (BMP or PNG)"});
+        if (files.picture.unreadable.empty()) {
+            findings.push_back(Finding{Severity::Error, std::string(kPictureFile), 0, "picture-missing",
+                                       "no skin bitmap: the picker will show its built-in skin with your layout on top",
+                                       "add the bitmap as pixlin.dat1 (BMP or PNG)"});
+        } else {
+            findings.push_back(Finding{Severity::Error, std::string(kPictureFile), 0, "picture-unreadable",
+                                       "the skin bitmap cannot be opened (" + files.picture.unreadable +
+                                           "): the picker will show its built-in skin with your layout on top",
+                                       "make pixlin.dat1 a file that everyone may read"});
+        }
     }
-    const Findings sound = SoundFindings(files.sound.Bytes(), files.sound.size);
+    Findings sound;
+    if (files.sound.unreadable.empty()) {
+        sound = SoundFindings(files.sound.Bytes(), files.sound.size);
+    } else {
+        sound.push_back(Finding{Severity::Warning, std::string(kSoundFile), 0, "sound-unreadable",
+                                "the click sound cannot be opened (" + files.sound.unreadable + "): clicks stay silent",
+                                "make pixlin.dat2 a file that everyone may read"});
+    }
     findings.insert(findings.end(), sound.begin(), sound.end());
 
     // The layout's findings in line order, those about the whole file first.

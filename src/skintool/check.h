@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/skin/skin_limits.h"
 #include "skintool/control_places.h"
 #include "skintool/finding.h"
 #include "skintool/skin_files.h"
@@ -15,6 +16,7 @@ struct SkinCheck {
 
 // Everything the picker will do with the skin's files: the layout's lines first, then the places of the controls,
 // the bitmap and the sound.
-SkinCheck CheckSkin(const SkinFiles& files);
+// `limits` are the picker's unless a caller (the fuzzer) keeps pictures smaller.
+SkinCheck CheckSkin(const SkinFiles& files, const PictureLimits& limits = {});
 
 }  // namespace pixlin::skintool

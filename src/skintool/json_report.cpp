@@ -1,38 +1,18 @@
 #include "skintool/json_report.h"
 
-#include <cstdio>
+#include "skintool/printable_text.h"
 
 namespace pixlin::skintool {
 namespace {
 
-std::string JsonString(std::string_view text) {
+// Valid UTF-8 without control characters: Printable has turned those, and bytes that are not UTF-8, into \xNN.
+std::string JsonString(std::string_view raw) {
     std::string json = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-                    json += escaped;
-                } else {
-                    json += c;
-                }
+    for (const char c : Printable(raw)) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
         }
+        json += c;
     }
     return json + "\"";
 }

@@ -19,6 +19,7 @@ constexpr std::uint32_t kNameBoxBackground = 0xFFFFFF;
 // The built-in font's digits, 7 units high, come out about as high as those of the picker's readout font.
 constexpr double kReadoutTextScale = 1.3;
 constexpr int kQuadBytes = 4 * 16;
+constexpr std::int64_t kFarOff = std::int64_t{1} << 30;
 
 std::uint32_t FromColourValue(std::int32_t colour) {
     return static_cast<std::uint32_t>((colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF));
@@ -49,12 +50,13 @@ public:
         }
     }
 
+    // Only the part on the canvas is walked: a layout may place a box millions of pixels across.
     void Outline(const PixelRect& box, std::uint32_t rgb) {
-        for (std::int32_t x = box.left; x < box.right; ++x) {
+        for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, image_.width); ++x) {
             Set(x, box.top, rgb);
             Set(x, box.bottom - 1, rgb);
         }
-        for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, image_.height); ++y) {
             Set(box.left, y, rgb);
             Set(box.right - 1, y, rgb);
         }
@@ -83,8 +85,11 @@ private:
     Image& image_;
 };
 
+// Edges far off the canvas stay far off it, in a range where a pixel more or less cannot overflow.
 PixelRect Scaled(const PixelRect& box, double scale) {
-    const auto edge = [scale](std::int32_t value) { return static_cast<std::int32_t>(std::lround(value * scale)); };
+    const auto edge = [scale](std::int32_t value) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(std::llround(value * scale), -kFarOff, kFarOff));
+    };
     return {edge(box.left), edge(box.top), edge(box.right), edge(box.bottom)};
 }
 
@@ -119,10 +124,16 @@ std::uint32_t Image::At(std::int32_t x, std::int32_t y) const {
     return std::uint32_t{rgb[at]} << 16 | std::uint32_t{rgb[at + 1]} << 8 | rgb[at + 2];
 }
 
+PreviewSize PreviewSizeOf(const SkinPicture& picture, double scale) {
+    return {std::max<std::int64_t>(1, std::llround(picture.width * scale)),
+            std::max<std::int64_t>(1, std::llround(picture.height * scale))};
+}
+
 Image DrawSkin(const SkinPicture& picture, double scale) {
+    const PreviewSize size = PreviewSizeOf(picture, scale);
     Image image;
-    image.width = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(picture.width * scale)));
-    image.height = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(picture.height * scale)));
+    image.width = static_cast<std::int32_t>(size.width);
+    image.height = static_cast<std::int32_t>(size.height);
     image.rgb.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3);
     Canvas canvas(image);
     const std::uint32_t key = picture.At(0, 0);

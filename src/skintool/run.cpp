@@ -2,21 +2,27 @@
 
 #include <stb_image_write.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 #include "skintool/check.h"
 #include "skintool/json_report.h"
 #include "skintool/preview.h"
+#include "skintool/printable_text.h"
 #include "skintool/text_report.h"
 
 namespace pixlin::skintool {
 namespace {
 
-// Neither a finding nor a skin: the command line or a file outside the skin is wrong.
+// Neither a finding nor a skin: the command line or a file outside the skin is wrong, or the checker could not
+// finish.
 constexpr int kUsageStatus = 3;
 constexpr double kMinScale = 0.25;
 constexpr double kMaxScale = 8.0;
@@ -26,8 +32,9 @@ constexpr std::string_view kUsage =
     "usage: pixlin-skin check DIR [--json]\n"
     "       pixlin-skin preview DIR OUT.png [--scale N]\n"
     "check reports what the picker will do with the skin in DIR (pixlin.dat0, pixlin.dat1, pixlin.dat2);\n"
-    "exit status 0 clean, 1 warnings, 2 no usable window, 3 usage.\n"
-    "preview draws the skin with its controls into a PNG, N times its size (0.25 to 8, default 2).\n";
+    "exit status 0 clean, 1 warnings, 2 no usable window, 3 usage or the checker could not finish.\n"
+    "preview draws the skin with its controls into a PNG, N times its size (0.25 to 8, default 2), at most\n"
+    "64 M pixels; it does not write over the skin's own files.\n";
 
 std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -36,6 +43,19 @@ std::filesystem::path PathOf(const std::string& utf8) {
 int Usage(std::string_view complaint) {
     std::cerr << "pixlin-skin: " << complaint << "\n" << kUsage;
     return kUsageStatus;
+}
+
+int Help() {
+    std::cout << kUsage;
+    return 0;
+}
+
+bool IsOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-';
+}
+
+bool IsHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h";
 }
 
 std::optional<std::filesystem::path> SkinFolder(const std::string& argument) {
@@ -53,10 +73,14 @@ int Check(const std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--json") {
             json = true;
+        } else if (IsHelp(arguments[i])) {
+            return Help();
+        } else if (IsOption(arguments[i])) {
+            return Usage("unknown option " + Printable(arguments[i]));
         } else if (!folderArgument) {
             folderArgument = arguments[i];
         } else {
-            return Usage("unexpected argument " + arguments[i]);
+            return Usage("unexpected argument " + Printable(arguments[i]));
         }
     }
     if (!folderArgument) {
@@ -64,7 +88,7 @@ int Check(const std::vector<std::string>& arguments) {
     }
     const std::optional<std::filesystem::path> folder = SkinFolder(*folderArgument);
     if (!folder) {
-        return Usage("no folder " + *folderArgument);
+        return Usage("no folder " + Printable(*folderArgument));
     }
     const SkinCheck check = CheckSkin(ReadSkinFiles(*folder));
     std::cout << (json ? JsonReport(*folderArgument, check.findings) : TextReport(*folderArgument, check.findings));
@@ -84,6 +108,28 @@ void AppendBytes(void* context, void* data, int size) {
     static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(size));
 }
 
+// Whether writing to `out` would replace one of the skin's files, or put a file of their name into its folder: the
+// names as Windows compares them, whatever case.
+bool IsSkinFile(const std::filesystem::path& folder, const std::filesystem::path& out) {
+    std::error_code error;
+    const std::filesystem::path parent = out.has_parent_path() ? out.parent_path() : std::filesystem::path(".");
+    const std::u8string name = out.filename().u8string();
+    for (const std::string_view skinFile : {kLayoutFile, kPictureFile, kSoundFile}) {
+        const std::filesystem::path path = folder / skinFile;
+        if (std::filesystem::equivalent(out, path, error)) {
+            return true;
+        }
+        const bool sameName = name.size() == skinFile.size() &&
+                              std::equal(name.begin(), name.end(), skinFile.begin(), [](char8_t a, char b) {
+                                  return std::tolower(static_cast<unsigned char>(a)) == b;
+                              });
+        if (sameName && std::filesystem::equivalent(parent, folder, error)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int Preview(const std::vector<std::string>& arguments) {
     double scale = kDefaultScale;
     std::vector<std::string> positional;
@@ -95,6 +141,10 @@ int Preview(const std::vector<std::string>& arguments) {
             }
             scale = *read;
             ++i;
+        } else if (IsHelp(arguments[i])) {
+            return Help();
+        } else if (IsOption(arguments[i])) {
+            return Usage("unknown option " + Printable(arguments[i]));
         } else {
             positional.push_back(arguments[i]);
         }
@@ -104,31 +154,42 @@ int Preview(const std::vector<std::string>& arguments) {
     }
     const std::optional<std::filesystem::path> folder = SkinFolder(positional[0]);
     if (!folder) {
-        return Usage("no folder " + positional[0]);
+        return Usage("no folder " + Printable(positional[0]));
+    }
+    const std::filesystem::path out = PathOf(positional[1]);
+    if (IsSkinFile(*folder, out)) {
+        return Usage(Printable(positional[1]) + " is one of the skin's own files: the preview would replace it");
     }
     const SkinCheck check = CheckSkin(ReadSkinFiles(*folder));
     if (check.picture.outcome != PictureOutcome::Decoded) {
         std::cerr << "pixlin-skin: the skin bitmap cannot be drawn; run pixlin-skin check for why\n";
         return 2;
     }
+    const PreviewSize size = PreviewSizeOf(check.picture, scale);
+    if (size.Pixels() > kMaxPreviewPixels) {
+        std::cerr << "pixlin-skin: a preview of " << size.width << " x " << size.height
+                  << " pixels is over the limit of " << (kMaxPreviewPixels >> 20)
+                  << " M pixels; choose a smaller --scale\n";
+        return kUsageStatus;
+    }
     const Image image = DrawPreview(check.picture, check.layout, scale);
+    // stb_image_write sizes its buffers in int, (width * 3 + 1) * height bytes: the limit keeps that in range.
+    static_assert(kMaxPreviewPixels * 3 + std::uint64_t{kMaxPictureSide} * 8 < INT32_MAX);
     std::string png;
     if (!stbi_write_png_to_func(AppendBytes, &png, image.width, image.height, 3, image.rgb.data(), image.width * 3)) {
         std::cerr << "pixlin-skin: the preview could not be encoded\n";
         return kUsageStatus;
     }
-    std::ofstream out(PathOf(positional[1]), std::ios::binary);
-    out.write(png.data(), static_cast<std::streamsize>(png.size()));
-    if (!out.flush()) {
-        std::cerr << "pixlin-skin: cannot write " << positional[1] << "\n";
+    std::ofstream file(out, std::ios::binary);
+    file.write(png.data(), static_cast<std::streamsize>(png.size()));
+    if (!file.flush()) {
+        std::cerr << "pixlin-skin: cannot write " << Printable(positional[1]) << "\n";
         return kUsageStatus;
     }
     return ExitStatus(check.findings);
 }
 
-}  // namespace
-
-int Run(const std::vector<std::string>& arguments) {
+int Commands(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         return Usage("no command");
     }
@@ -138,11 +199,23 @@ int Run(const std::vector<std::string>& arguments) {
     if (arguments[0] == "preview") {
         return Preview(arguments);
     }
-    if (arguments[0] == "--help" || arguments[0] == "-h") {
-        std::cout << kUsage;
-        return 0;
+    if (IsHelp(arguments[0])) {
+        return Help();
     }
-    return Usage("unknown command " + arguments[0]);
+    return Usage("unknown command " + Printable(arguments[0]));
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& arguments) {
+    try {
+        return Commands(arguments);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "pixlin-skin: out of memory; the check did not finish\n";
+    } catch (const std::exception& error) {
+        std::cerr << "pixlin-skin: the check did not finish: " << Printable(error.what()) << "\n";
+    }
+    return kUsageStatus;
 }
 
 }  // namespace pixlin::skintool

@@ -1,6 +1,7 @@
 #include "skintool/skin_files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -14,13 +15,21 @@ constexpr std::uint64_t kHeadBytes = 1u << 20;
 
 SkinFile ReadSkinFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     SkinFile file;
+    file.path = path;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        return file;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        file.unreadable = "it is a folder or device, not a file";
         return file;
     }
     file.size = std::filesystem::file_size(path, error);
     std::ifstream stream(path, std::ios::binary);
     if (error || !stream) {
+        // The stream gives no reason; the system's last error is the open's.
+        file.unreadable = std::generic_category().message(errno);
         return file;
     }
     file.present = true;

@@ -9,7 +9,10 @@
 namespace pixlin::skintool {
 
 struct SkinFile {
+    std::filesystem::path path;
     bool present = false;
+    // Why a file that is there cannot be read (no permission, a folder of the name, ...); empty otherwise.
+    std::string unreadable;
     std::uint64_t size = 0;
     std::string bytes;
     // False when only the file's first bytes were read.

@@ -1,61 +1,16 @@
 #include "skintool/skin_picture.h"
 
-#include <stb_image.h>
-
-#include <memory>
-
-#include "core/skin/bmp_pixels.h"
-#include "core/skin/skin_limits.h"
+#include "core/base/little_endian.h"
 
 namespace pixlin::skintool {
 namespace {
 
-constexpr int kRgba = 4;
-constexpr std::uint8_t kOpaque = 255;
-
-bool WithinLimits(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           static_cast<std::uint64_t>(width * height) * 4 <= kMaxPictureBytes;
-}
-
-int ByteCount(std::string_view bytes) {
-    return static_cast<int>(std::min<std::size_t>(bytes.size(), INT32_MAX));
-}
-
-// Everything but the picker's own BMP reader goes through the imaging component on Windows; here stb_image stands
-// in for it.
-void DecodeWithStb(std::string_view bytes, SkinPicture& picture) {
-    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    if (!stbi_info_from_memory(data, ByteCount(bytes), &width, &height, &channels)) {
-        const bool windowsReads = picture.format == PictureFormat::Tiff || picture.format == PictureFormat::Icon ||
-                                  picture.format == PictureFormat::WebP;
-        picture.outcome = windowsReads ? PictureOutcome::NotChecked : PictureOutcome::Unreadable;
-        return;
+std::uint32_t ReadBig32(std::string_view bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
     }
-    picture.width = width;
-    picture.height = height;
-    if (!WithinLimits(width, height)) {
-        picture.outcome = PictureOutcome::TooLarge;
-        return;
-    }
-    const std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> rgba(
-        stbi_load_from_memory(data, ByteCount(bytes), &width, &height, &channels, kRgba), &stbi_image_free);
-    if (!rgba) {
-        picture.outcome = PictureOutcome::Unreadable;
-        return;
-    }
-    picture.hasAlpha = channels == 2 || channels == 4;
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    picture.pixels.resize(count);
-    const stbi_uc* pixel = rgba.get();
-    for (std::size_t i = 0; i < count; ++i, pixel += kRgba) {
-        picture.pixels[i] = std::uint32_t{pixel[0]} << 16 | std::uint32_t{pixel[1]} << 8 | pixel[2];
-        picture.translucentPixels += pixel[3] < kOpaque ? 1 : 0;
-    }
-    picture.outcome = PictureOutcome::Decoded;
+    return value;
 }
 
 }  // namespace
@@ -76,6 +31,10 @@ std::string_view FormatName(PictureFormat format) {
             return "icon";
         case PictureFormat::WebP:
             return "WebP";
+        case PictureFormat::JpegXr:
+            return "JPEG XR";
+        case PictureFormat::Dds:
+            return "DDS";
         case PictureFormat::Other:
             break;
     }
@@ -101,39 +60,37 @@ PictureFormat SniffFormat(std::string_view head) {
     if (head.starts_with(std::string_view("\0\0\1\0", 4))) {
         return PictureFormat::Icon;
     }
-    if (head.starts_with("RIFF") && head.substr(8, 4) == "WEBP") {
+    if (head.starts_with("RIFF") && head.size() >= 12 && head.substr(8, 4) == "WEBP") {
         return PictureFormat::WebP;
+    }
+    if (head.starts_with("II\xBC")) {
+        return PictureFormat::JpegXr;
+    }
+    if (head.starts_with("DDS ")) {
+        return PictureFormat::Dds;
     }
     return PictureFormat::Other;
 }
 
-SkinPicture DecodeSkinPicture(std::string_view bytes, bool whole) {
-    SkinPicture picture;
-    picture.format = SniffFormat(bytes);
-    if (!whole) {
-        int width = 0;
-        int height = 0;
-        int channels = 0;
-        if (stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), ByteCount(bytes), &width, &height,
-                                  &channels)) {
-            picture.width = width;
-            picture.height = height;
-        }
-        picture.outcome = PictureOutcome::TooLarge;
-        return picture;
+void ReadClaimedSize(std::string_view head, SkinPicture& picture) {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    const PictureFormat format = SniffFormat(head);
+    if (format == PictureFormat::Png && head.size() >= 24 && head.substr(12, 4) == "IHDR") {
+        width = ReadBig32(head, 16);
+        height = ReadBig32(head, 20);
+    } else if (format == PictureFormat::Bmp && head.size() >= 26) {
+        width = static_cast<std::int32_t>(ReadLittle32(head, 18));
+        height = static_cast<std::int32_t>(ReadLittle32(head, 22));
+        height = height < 0 ? -height : height;
+    } else if (format == PictureFormat::Gif && head.size() >= 10) {
+        width = ReadLittle16(head, 6);
+        height = ReadLittle16(head, 8);
     }
-    // The picker's own reader takes uncompressed 24- and 32-bit BMPs, exactly as here.
-    if (const std::optional<BmpLayout> layout = ReadBmpLayout(bytes, kMaxPictureSide);
-        layout && WithinLimits(layout->width, layout->height)) {
-        picture.width = layout->width;
-        picture.height = layout->height;
-        picture.pixels.resize(static_cast<std::size_t>(layout->width) * static_cast<std::size_t>(layout->height));
-        CopyBmpPixels(bytes, *layout, picture.pixels.data());
-        picture.outcome = PictureOutcome::Decoded;
-        return picture;
+    if (width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX) {
+        picture.width = static_cast<std::int32_t>(width);
+        picture.height = static_cast<std::int32_t>(height);
     }
-    DecodeWithStb(bytes, picture);
-    return picture;
 }
 
 }  // namespace pixlin::skintool

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/base/little_endian.h"
 #include "skintool/layout_text.h"
 
 namespace pixlin::skintool {
@@ -15,15 +16,6 @@ constexpr std::size_t kChunkHeader = 8;
 constexpr std::size_t kRiffHeader = 12;
 constexpr std::size_t kPcmFormatBytes = 16;
 constexpr std::size_t kExtensibleSubformat = 24;
-
-std::uint32_t Read16(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
-}
-
-std::uint32_t Read32(std::string_view bytes, std::size_t at) {
-    return Read16(bytes, at) | Read16(bytes, at + 2) << 16;
-}
 
 Finding SoundFinding(Severity severity, std::string kind, std::string message, std::string fix) {
     return Finding{severity, std::string(kSoundFile), 0, std::move(kind), std::move(message), std::move(fix)};
@@ -40,18 +32,18 @@ std::optional<WaveFormat> ReadWaveFormat(std::string_view head, std::uint64_t fi
     std::size_t at = kRiffHeader;
     while (at + kChunkHeader <= head.size()) {
         const std::string_view id = head.substr(at, 4);
-        const std::uint64_t size = Read32(head, at + 4);
+        const std::uint64_t size = ReadLittle32(head, at + 4);
         const std::size_t body = at + kChunkHeader;
         if (id == "fmt " && size >= kPcmFormatBytes && body + kPcmFormatBytes <= head.size()) {
-            format.formatTag = static_cast<std::uint16_t>(Read16(head, body));
-            format.channels = static_cast<std::uint16_t>(Read16(head, body + 2));
-            format.sampleRate = Read32(head, body + 4);
-            format.byteRate = Read32(head, body + 8);
-            format.bitsPerSample = static_cast<std::uint16_t>(Read16(head, body + 14));
+            format.formatTag = static_cast<std::uint16_t>(ReadLittle16(head, body));
+            format.channels = static_cast<std::uint16_t>(ReadLittle16(head, body + 2));
+            format.sampleRate = ReadLittle32(head, body + 4);
+            format.byteRate = ReadLittle32(head, body + 8);
+            format.bitsPerSample = static_cast<std::uint16_t>(ReadLittle16(head, body + 14));
             format.pcm = format.formatTag == kPcm;
             if (format.formatTag == kExtensible && size >= kExtensibleSubformat + 2 &&
                 body + kExtensibleSubformat + 2 <= head.size()) {
-                format.pcm = Read16(head, body + kExtensibleSubformat) == kPcm;
+                format.pcm = ReadLittle16(head, body + kExtensibleSubformat) == kPcm;
             }
             hasFormat = true;
         } else if (id == "data") {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skintool/printable_text.h"
+
 namespace pixlin::skintool {
 namespace {
 
@@ -16,20 +18,20 @@ std::string Count(const Findings& findings, Severity severity, std::string_view 
 std::string TextReport(std::string_view folder, const Findings& findings) {
     std::string report;
     for (const Finding& finding : findings) {
-        report += finding.file;
+        report += Printable(finding.file);
         if (finding.line > 0) {
             report += ':';
             report += std::to_string(finding.line);
         }
-        report +=
-            ": " + std::string(SeverityName(finding.severity)) + ": " + finding.message + " [" + finding.kind + "]\n";
+        report += ": " + std::string(SeverityName(finding.severity)) + ": " + Printable(finding.message) + " [" +
+                  finding.kind + "]\n";
         if (!finding.fix.empty()) {
-            report += "    fix: " + finding.fix + "\n";
+            report += "    fix: " + Printable(finding.fix) + "\n";
         }
     }
     const int status = ExitStatus(findings);
     static constexpr std::string_view kVerdicts[] = {"clean", "warnings", "no usable window"};
-    report += std::string(folder) + ": " + Count(findings, Severity::Error, "error", "errors") + ", " +
+    report += Printable(folder) + ": " + Count(findings, Severity::Error, "error", "errors") + ", " +
               Count(findings, Severity::Warning, "warning", "warnings") + ", " +
               Count(findings, Severity::Info, "note", "notes") + " (exit " + std::to_string(status) + ", " +
               std::string(kVerdicts[status]) + ")\n";

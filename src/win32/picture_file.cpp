@@ -55,51 +55,75 @@ ComPtr<IWICBitmapSource> DecodeFirstFrame(const std::wstring& path) {
     return source;
 }
 
-Bitmap BitmapFromBmp(std::string_view file, const BmpLayout& layout) {
+LoadedPicture Refused(PictureRefusal why) {
+    LoadedPicture picture;
+    picture.refusal = why;
+    return picture;
+}
+
+LoadedPicture BitmapFromBmp(std::string_view file, const BmpLayout& layout) {
+    LoadedPicture picture;
+    picture.width = static_cast<UINT>(layout.width);
+    picture.height = static_cast<UINT>(layout.height);
     void* bits = nullptr;
-    Bitmap bitmap = CreateTopDownBitmap(static_cast<UINT>(layout.width), static_cast<UINT>(layout.height), &bits);
-    if (bitmap) {
+    picture.bitmap = CreateTopDownBitmap(picture.width, picture.height, &bits);
+    if (picture.bitmap) {
         CopyBmpPixels(file, layout, static_cast<uint32_t*>(bits));
+    } else {
+        picture.refusal = PictureRefusal::NoMemory;
     }
-    return bitmap;
+    return picture;
 }
 
 // The imaging component and COM, which it needs, take megabytes of their own: they load only for pictures the
 // program does not read itself.
-Bitmap BitmapFromImagingComponent(const std::wstring& path) {
+LoadedPicture BitmapFromImagingComponent(const std::wstring& path) {
     const ComApartment apartment;
     const ComPtr<IWICBitmapSource> source = DecodeFirstFrame(path);
-    UINT width = 0;
-    UINT height = 0;
-    if (!source || FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > static_cast<UINT>(kMaxPictureSide) || height > static_cast<UINT>(kMaxPictureSide)) {
-        return {};
+    LoadedPicture picture;
+    picture.withAlpha = true;
+    if (!source || FAILED(source->GetSize(&picture.width, &picture.height)) || picture.width == 0 ||
+        picture.height == 0) {
+        return Refused(PictureRefusal::NotAPicture);
     }
-    const uint64_t stride = uint64_t{width} * 4;
-    const uint64_t bytes = stride * height;
-    if (bytes > kMaxPictureBytes) {
-        return {};
+    const uint64_t stride = uint64_t{picture.width} * 4;
+    const uint64_t bytes = stride * picture.height;
+    if (picture.width > static_cast<UINT>(kMaxPictureSide) || picture.height > static_cast<UINT>(kMaxPictureSide) ||
+        bytes > kMaxPictureBytes) {
+        picture.refusal = PictureRefusal::TooLarge;
+        return picture;
     }
     void* bits = nullptr;
-    Bitmap bitmap = CreateTopDownBitmap(width, height, &bits);
-    if (!bitmap || FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
-                                             static_cast<BYTE*>(bits)))) {
-        return {};
+    Bitmap bitmap = CreateTopDownBitmap(picture.width, picture.height, &bits);
+    if (!bitmap) {
+        picture.refusal = PictureRefusal::NoMemory;
+        return picture;
     }
-    return bitmap;
+    if (FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
+                                  static_cast<BYTE*>(bits)))) {
+        picture.refusal = PictureRefusal::NotAPicture;
+        return picture;
+    }
+    picture.bitmap = std::move(bitmap);
+    return picture;
 }
 
 }  // namespace
 
-Bitmap LoadPictureFile(const std::wstring& path) {
+LoadedPicture LoadPicture(const std::wstring& path) {
     std::optional<std::string> file;
     {
         const FileHandle handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         LARGE_INTEGER size{};
-        if (!handle || !GetFileSizeEx(handle.get(), &size) || size.QuadPart <= 0 ||
-            static_cast<uint64_t>(size.QuadPart) > kMaxPictureFileBytes) {
-            return {};
+        if (!handle || !GetFileSizeEx(handle.get(), &size)) {
+            return Refused(PictureRefusal::CannotOpen);
+        }
+        if (size.QuadPart <= 0) {
+            return Refused(PictureRefusal::NotAPicture);
+        }
+        if (static_cast<uint64_t>(size.QuadPart) > kMaxPictureFileBytes) {
+            return Refused(PictureRefusal::TooLarge);
         }
         // A picture within the limits may still not fit in memory now: like an unreadable one, it leaves the
         // built-in skin, and the picker goes on.
@@ -110,7 +134,7 @@ Bitmap LoadPictureFile(const std::wstring& path) {
         }
     }
     if (file->empty()) {
-        return {};
+        return Refused(PictureRefusal::NotAPicture);
     }
     if (const std::optional<BmpLayout> layout = ReadBmpLayout(*file, kMaxPictureSide);
         layout && uint64_t{static_cast<uint32_t>(layout->width)} * static_cast<uint32_t>(layout->height) * 4 <=
@@ -118,6 +142,10 @@ Bitmap LoadPictureFile(const std::wstring& path) {
         return BitmapFromBmp(*file, *layout);
     }
     return BitmapFromImagingComponent(path);
+}
+
+Bitmap LoadPictureFile(const std::wstring& path) {
+    return LoadPicture(path).bitmap;
 }
 
 }  // namespace pixlin

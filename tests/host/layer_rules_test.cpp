@@ -1,6 +1,7 @@
 // The source folders are layers, and includes point down them only: core (pure, every platform) <- win32 <- picker
-// <- app, with the skin tool on the core. Every project include names its layer folder first, so the folder of an
-// include is its layer; a core file may not reach a Windows header, directly or through a header of the project.
+// <- app, with the skin tool on the core (and, on Windows, on the picker's picture loader alone). Every project include
+// names its layer folder first, so the folder of an include is its layer; a core file may not reach a Windows header,
+// directly or through a header of the project.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,12 @@ const std::map<std::string, std::set<std::string>> kMayInclude{
     {"picker", {"core", "win32", "picker"}},
     {"app", {"core", "win32", "picker", "app"}},
     {"skintool", {"core", "skintool"}},
+};
+
+// Single headers a layer may include beyond its layers: the skin checker on Windows decodes pictures with the
+// picker's own loader, so that it reports what the picker shows.
+const std::map<std::string, std::set<std::string>> kMayAlsoInclude{
+    {"skintool", {"win32/picture_file.h", "win32/win_handles.h"}},
 };
 
 std::string ReadText(const fs::path& path) {
@@ -94,7 +101,8 @@ std::optional<std::string> Violation(const std::string& layer, const std::string
     if (!kMayInclude.contains(target) || name.find("..") != std::string::npos) {
         return "names no layer folder: \"" + name + "\"";
     }
-    if (!kMayInclude.at(layer).contains(target)) {
+    const bool excepted = kMayAlsoInclude.contains(layer) && kMayAlsoInclude.at(layer).contains(name);
+    if (!kMayInclude.at(layer).contains(target) && !excepted) {
         return "points up or across, from " + layer + " to " + target + ": \"" + name + "\"";
     }
     return std::nullopt;
@@ -116,6 +124,9 @@ TEST(LayerRules, TheRuleTellsDownFromUp) {
         {"app", "picker/form1.h", true},
         {"skintool", "core/skin/layout_reader.h", true},
         {"skintool", "picker/form1_bindings.h", false},
+        {"skintool", "win32/picture_file.h", true},
+        {"skintool", "win32/hotkey.h", false},
+        {"core", "win32/picture_file.h", false},
         {"win32", "layout_reader.h", false},
         {"picker", "../core/base/point.h", false},
         {"core", "core/../win32/trans.h", false},

@@ -57,12 +57,7 @@ Rgba NearKeyEdge() {
 
 // A PNG header claiming a picture larger than the picker takes.
 std::string OversizedPngHeader() {
-    std::string png = Encode(Framed(4, 4), Encoding::Png);
-    png[16] = 0;
-    png[17] = 0;
-    png[18] = 0x50;  // width 20480
-    png[19] = 0;
-    return png;
+    return test::WithClaimedSize(Encode(Framed(4, 4), Encoding::Png), 20480, 4);
 }
 
 struct PictureCase {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stb_image_write.h>
+#include <zlib.h>
 
 #include <cstdint>
 #include <string>
@@ -64,6 +65,20 @@ inline std::string Encode(const Rgba& picture, Encoding encoding) {
             break;
     }
     return file;
+}
+
+// The PNG with the sides its header claims changed, its checksum made right again, as a hostile author would.
+inline std::string WithClaimedSize(std::string png, std::uint32_t width, std::uint32_t height) {
+    const auto put32 = [&png](std::size_t at, std::uint32_t value) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            png[at + i] = static_cast<char>(value >> (24 - 8 * i));
+        }
+    };
+    put32(16, width);
+    put32(20, height);
+    // The checksum covers the chunk's type and its 13 bytes of data.
+    put32(29, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17)));
+    return png;
 }
 
 }  // namespace pixlin::skintool::test

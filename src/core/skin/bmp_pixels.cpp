@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/base/little_endian.h"
+
 namespace pixlin {
 namespace {
 
@@ -10,30 +12,21 @@ constexpr uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER; the V4 and V5 he
 constexpr uint32_t kV5HeaderBytes = 124;
 constexpr uint32_t kUncompressed = 0;
 
-uint32_t Read16(std::string_view bytes, std::size_t at) noexcept {
-    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
-}
-
-uint32_t Read32(std::string_view bytes, std::size_t at) noexcept {
-    return Read16(bytes, at) | Read16(bytes, at + 2) << 16;
-}
-
 }  // namespace
 
 std::optional<BmpLayout> ReadBmpLayout(std::string_view file, int32_t maxSide) noexcept {
     if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') {
         return std::nullopt;
     }
-    const uint32_t infoBytes = Read32(file, 14);
+    const uint32_t infoBytes = ReadLittle32(file, 14);
     if (infoBytes != kInfoHeaderBytes && infoBytes != 108 && infoBytes != kV5HeaderBytes) {
         return std::nullopt;
     }
-    const auto width = static_cast<int32_t>(Read32(file, 18));
-    const auto signedHeight = static_cast<int32_t>(Read32(file, 22));
-    const uint32_t planes = Read16(file, 26);
-    const uint32_t bitCount = Read16(file, 28);
-    const uint32_t compression = Read32(file, 30);
+    const auto width = static_cast<int32_t>(ReadLittle32(file, 18));
+    const auto signedHeight = static_cast<int32_t>(ReadLittle32(file, 22));
+    const uint32_t planes = ReadLittle16(file, 26);
+    const uint32_t bitCount = ReadLittle16(file, 28);
+    const uint32_t compression = ReadLittle32(file, 30);
     if (width < 1 || width > maxSide || signedHeight == 0 || signedHeight < -maxSide || signedHeight > maxSide ||
         planes != 1 || (bitCount != 24 && bitCount != 32) || compression != kUncompressed) {
         return std::nullopt;
@@ -44,7 +37,7 @@ std::optional<BmpLayout> ReadBmpLayout(std::string_view file, int32_t maxSide) n
     layout.height = std::abs(signedHeight);
     layout.topDown = signedHeight < 0;
     layout.bytesPerPixel = bitCount / 8;
-    layout.pixelOffset = Read32(file, 10);
+    layout.pixelOffset = ReadLittle32(file, 10);
     layout.stride = (uint64_t{static_cast<uint32_t>(width)} * bitCount + 31) / 32 * 4;
     // The last row needs only its pixels, not its padding: some writers leave that off.
     const uint64_t end = layout.pixelOffset + layout.stride * static_cast<uint64_t>(layout.height - 1) +

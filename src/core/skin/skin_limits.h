@@ -18,4 +18,16 @@ inline constexpr std::uint64_t kMaxPictureFileBytes = kMaxPictureBytes + 1024u *
 // as a missing one is: the picker says so and ends.
 inline constexpr std::uint64_t kMaxLayoutBytes = 64u * 1024u * 1024u;
 
+// The limits as one value, for a reader that may be given tighter ones (a fuzzer keeps each run quick).
+struct PictureLimits {
+    std::int32_t maxSide = kMaxPictureSide;
+    std::uint64_t maxBytes = kMaxPictureBytes;
+
+    // Whether a picture of this size, 4 bytes a pixel, is within the limits.
+    bool Allow(std::int64_t width, std::int64_t height) const {
+        return width > 0 && height > 0 && width <= maxSide && height <= maxSide &&
+               static_cast<std::uint64_t>(width * height) * 4 <= maxBytes;
+    }
+};
+
 }  // namespace pixlin
