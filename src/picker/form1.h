@@ -47,6 +47,7 @@ struct ShapeControl {
 using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
 using WavePlayer = std::function<void(const std::wstring& path, int16_t wait)>;
 using MessageSender = std::function<LRESULT(HWND window, UINT message, WPARAM wParam, LPARAM lParam)>;
+using FileReader = std::function<BOOL(HANDLE file, void* buffer, DWORD bytes, DWORD* read)>;
 
 struct Form1Args {
     // Where the data files are looked for; by default the directory of the running program.
@@ -60,6 +61,10 @@ struct Form1Args {
     MessageSender sendMessage = ::SendMessageW;
     // The dpi of the monitor the window starts on; by default the system's answer for the window.
     std::optional<int32_t> dpi;
+    // The layout file is read through here, so that a test can make a read fail part of the way.
+    FileReader readFile = [](HANDLE file, void* buffer, DWORD bytes, DWORD* read) {
+        return ReadFile(file, buffer, bytes, read, nullptr);
+    };
     // A failed handler is reported through here; by default a message box, then the program ends.
     HandlerGuard::Reporter reportFailure;
 };
@@ -208,8 +213,16 @@ private:
     // Ctrl+F12, held from start-up until the window unloads, unless another window holds it already.
     GlobalHotkey hotkey_;
     Form1Loupe loupe_;
-    // After sampling resumes, the first tick samples even where the pointer stayed: the loupe may show another pixel.
+    // After sampling resumes or a layout is applied, the first tick samples even where the pointer stayed: the loupe
+    // may show another pixel.
     bool sampleNextTick_ = false;
+    // A display-scale change that came while the layout file loaded, applied once it is in.
+    struct DpiChange {
+        int32_t dpi;
+        RECT suggested;
+    };
+    bool loadingLayout_ = false;
+    std::optional<DpiChange> deferredDpiChange_;
 
     Point LastCursorPos;
     std::unique_ptr<cClrModels> ClrModel;

@@ -10,6 +10,10 @@ namespace pixlin {
 // A place that fits at one scale can overflow at a larger one: everything that can fail at the new scale is worked
 // out before anything changes, and a scale that cannot be applied leaves the window as it was.
 void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
+    if (loadingLayout_) {
+        deferredDpiChange_ = DpiChange{dpi, suggested};
+        return;
+    }
     const DisplayScale scale(dpi);
     ControlPixels pixels;
     Region region;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/base/skip_on_failure.h"
 #include "core/skin/skin_layout.h"
@@ -19,33 +20,58 @@ constexpr DWORD kLayoutChunkBytes = 64 * 1024;
 // between chunks, so that the window is not deaf to Esc while it lasts.
 constexpr ULONGLONG kQuietLoadMs = 200;
 
-// Dispatches what is waiting for the window, a WM_QUIT left for the message loop. False once the window is gone.
-bool AnswerPendingMessages(const HWND& window) {
+// Dispatches what is waiting for the window as the message loop would, a WM_QUIT left for that loop. False once the
+// window is gone.
+bool AnswerPendingMessages(Form1& form) {
     MSG message{};
-    while (window != nullptr && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (form.hwnd() != nullptr && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        if (form.PreviewKey(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return window != nullptr;
+    return form.hwnd() != nullptr;
 }
 
-// The whole file through the one reading, chunk by chunk; nothing when the window was closed while it loaded.
-std::optional<SkinLayout> ReadLayout(HANDLE file, SkinLayoutReader& reader, const HWND& window) {
+enum class LoadEnd { Read, Closed, Failed };
+
+// The whole file through the one reading, chunk by chunk. A read that fails part of the way leaves `error` set: what
+// came before it is no layout to apply.
+LoadEnd ReadLayout(HANDLE file, const FileReader& readFile, SkinLayoutReader& reader, Form1& form, DWORD& error) {
     std::string chunk(kLayoutChunkBytes, '\0');
-    DWORD read = 0;
     const ULONGLONG began = GetTickCount64();
-    while (ReadFile(file, chunk.data(), kLayoutChunkBytes, &read, nullptr) && read > 0) {
+    for (;;) {
+        DWORD read = 0;
+        if (!readFile(file, chunk.data(), kLayoutChunkBytes, &read)) {
+            error = GetLastError();
+            return LoadEnd::Failed;
+        }
+        if (read == 0) {
+            return LoadEnd::Read;
+        }
         reader.Feed(std::string_view(chunk.data(), read));
-        if (GetTickCount64() - began >= kQuietLoadMs && !AnswerPendingMessages(window)) {
-            return std::nullopt;
+        if (GetTickCount64() - began >= kQuietLoadMs && !AnswerPendingMessages(form)) {
+            return LoadEnd::Closed;
         }
     }
-    return reader.Finish();
 }
+
+// Set while the file loads, also when a step of it fails.
+class LoadingScope {
+public:
+    explicit LoadingScope(bool& loading) noexcept : loading_(loading) { loading_ = true; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+    ~LoadingScope() { loading_ = false; }
+
+private:
+    bool& loading_;
+};
 
 }  // namespace
 
@@ -66,21 +92,25 @@ bool Form1::LoadSkinLayout() {
     if (file && reader.Refused()) {
         failure = ERROR_FILE_TOO_LARGE;
     }
+    if (failure == ERROR_SUCCESS) {
+        // The reading works at the scale it began with: a display-scale change meanwhile waits for its end.
+        const LoadingScope loading(loadingLayout_);
+        SkipOnFailure([this, &file, &reader, &failure] {
+            if (ReadLayout(file.get(), args_.readFile, reader, *this, failure) == LoadEnd::Read) {
+                ApplyLayout(reader.Finish());
+                // The loupe shows the screen at once, not only once the pointer moves.
+                sampleNextTick_ = true;
+            }
+        });
+    }
     if (failure != ERROR_SUCCESS) {
         const std::wstring text = SystemErrorText(failure) + L"\r\n" + kLayoutFileName;
         ShowMessageBox(hwnd_, text, std::to_wstring(failure), MB_OK | MB_ICONERROR, IDR_THEMED_DIALOGS);
         return false;
     }
-    SkipOnFailure([this, &file, &reader] {
-        const int32_t dpi = scale_.Dpi();
-        if (const std::optional<SkinLayout> layout = ReadLayout(file.get(), reader, hwnd_)) {
-            ApplyLayout(*layout);
-            // The display scale changed while the file loaded: the places stand, their pixels follow the new scale.
-            if (scale_.Dpi() != dpi) {
-                PlaceControlsInPixels();
-            }
-        }
-    });
+    if (const std::optional<DpiChange> change = std::exchange(deferredDpiChange_, std::nullopt); change && hwnd_) {
+        OnDpiChanged(change->dpi, change->suggested);
+    }
     return true;
 }
 

@@ -217,5 +217,70 @@ TEST_F(Form1LayoutTest, TheWindowAppliesTheOneReading) {
     }
 }
 
+// A read that fails part of the way through is no end of the file: the picker reports it like a file it cannot open,
+// and applies nothing of what came before.
+TEST_F(Form1LayoutTest, AReadThatFailsPartWayIsReportedAndNothingIsApplied) {
+    const ScratchDir folder;
+    std::string layout = "rgb=10,20,30,40,255\r\n";
+    while (layout.size() < 300 * 1024) {
+        layout += "hex=1,2,3,4,5\r\n";
+    }
+    folder.Write(L"pixlin.dat0", layout);
+    folder.Write(L"pixlin.dat1", BmpFromRows({".###", "####", "####"}, {{'.', RGB(255, 0, 255)}}));
+    Form1Args args;
+    args.programDirectory = folder.Root();
+    int reads = 0;
+    args.readFile = [&reads](HANDLE file, void* buffer, DWORD bytes, DWORD* read) {
+        if (++reads == 3) {
+            SetLastError(ERROR_READ_FAULT);
+            return FALSE;
+        }
+        return ReadFile(file, buffer, bytes, read, nullptr);
+    };
+    MessageBoxAnswerer answerer(std::to_wstring(ERROR_READ_FAULT));
+    const auto form = StartPicker(std::move(args));
+    EXPECT_FALSE(answerer.Wait().empty()) << "no message box titled 30 (the read failed)";
+    EXPECT_EQ(form->hwnd(), nullptr) << "a partial layout was applied as if it were the whole file";
+}
+
+// A display-scale change while a long file loads waits for the load: the window then shows the whole layout at the
+// new scale, as if the change had come after it.
+TEST_F(Form1LayoutTest, AScaleChangeDuringALongLoadWaitsForIt) {
+    const ScratchDir folder;
+    std::string layout = "rgb=10,20,30,40,255\r\ntext=5,60,80,16,0\r\nzoom=0,0,40,30,4\r\n";
+    while (layout.size() < 640 * 1024) {
+        layout += "hex=1,2,3,4,5\r\n";
+    }
+    folder.Write(L"pixlin.dat0", layout);
+    folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
+    Form1Args args;
+    args.programDirectory = folder.Root();
+    args.dpi = kStandardDpi;
+    static const RECT kSuggested{10, 10, 400, 300};
+    int reads = 0;
+    // Slow enough that the load answers messages between chunks, and the change arrives half way.
+    args.readFile = [&reads](HANDLE file, void* buffer, DWORD bytes, DWORD* read) {
+        Sleep(40);
+        if (++reads == 6) {
+            PostMessageW(FindWindowW(L"PixlinForm1", nullptr), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                         reinterpret_cast<LPARAM>(&kSuggested));
+        }
+        return ReadFile(file, buffer, bytes, read, nullptr);
+    };
+    const auto form = StartPicker(std::move(args));
+    ASSERT_NE(form->hwnd(), nullptr);
+    ASSERT_GE(reads, 10);
+    EXPECT_EQ(form->Display().Dpi(), 144);
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    const SkinLayout reading =
+        ReadSkinLayout(layout, LayoutContext{DisplayScale(144), PixelRect{0, 0, client.right, client.bottom}});
+    for (const Form1Control control : {Form1Control::lbl_RGB, Form1Control::lbl_HEX, Form1Control::Text1}) {
+        EXPECT_EQ(ShownPixels(*form, control), reading.Control(control).pixels) << IndexOf(control);
+    }
+    ASSERT_TRUE(reading.loupe && reading.loupe->geometry);
+    EXPECT_EQ(form->Loupe().Geometry(), reading.loupe->geometry);
+}
+
 }  // namespace
 }  // namespace pixlin
