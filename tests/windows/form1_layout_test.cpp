@@ -245,7 +245,7 @@ TEST_F(Form1LayoutTest, AReadThatFailsPartWayIsReportedAndNothingIsApplied) {
 
 // A display-scale change while a long file loads waits for the load: the window then shows the whole layout at the
 // new scale, as if the change had come after it.
-TEST_F(Form1LayoutTest, AScaleChangeDuringALongLoadWaitsForIt) {
+TEST_F(Form1LayoutTest, AScaleChangeDuringALongLoadWaitsForItAndTheLoupeDrawsAtOnce) {
     const ScratchDir folder;
     std::string layout = "rgb=10,20,30,40,255\r\ntext=5,60,80,16,0\r\nzoom=0,0,40,30,4\r\n";
     while (layout.size() < 640 * 1024) {
@@ -280,6 +280,12 @@ TEST_F(Form1LayoutTest, AScaleChangeDuringALongLoadWaitsForIt) {
     }
     ASSERT_TRUE(reading.loupe && reading.loupe->geometry);
     EXPECT_EQ(form->Loupe().Geometry(), reading.loupe->geometry);
+
+    // The ticks during the load sampled where the pointer stays; the loupe, new once the layout is in, still shows the
+    // screen at the next tick instead of waiting for the pointer to move.
+    SetWindowTextW(form->hwnd(), L"untouched");
+    form->Timer1_Timer();
+    EXPECT_NE(testing::Caption(form->hwnd()), "untouched");
 }
 
 }  // namespace
