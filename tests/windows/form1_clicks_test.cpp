@@ -49,12 +49,29 @@ bool OnlyTextFormats(const std::set<UINT>& formats) {
     return formats.count(CF_UNICODETEXT) == 1;
 }
 
-void PumpFor(DWORD milliseconds) {
+// Handles messages until a clock of its own, a 10 ms timer like the picker's on the same thread, has ticked `ticks`
+// times: the picker's timer has then had as many chances to tick. A check that nothing changed relies on that, never
+// on a guessed time. False when the clock did not tick within two seconds.
+bool PumpClockTicks(int ticks) {
+    const testing::TestWindow clock;
+    constexpr UINT_PTR kClockId = 77;
+    SetTimer(clock.get(), kClockId, 10, nullptr);
+    int seen = 0;
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        DrainMessages();
-        Sleep(5);
+    MSG message{};
+    while (seen < ticks && GetTickCount() - start < 2000) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            WaitMessage();
+            continue;
+        }
+        if (message.hwnd == clock.get() && message.message == WM_TIMER && message.wParam == kClockId) {
+            ++seen;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
+    KillTimer(clock.get(), kClockId);
+    return seen >= ticks;
 }
 
 POINT Centre(const PixelRect& place) {
@@ -269,14 +286,14 @@ TEST_F(Form1Clicks, TheHotKeyFreezesAndResumesTheRunningPicker) {
     const ATOM hotkey = GlobalFindAtomW(L"MyHotKey");
     ASSERT_NE(hotkey, 0);
     SetCursorPos(310, 420);
-    PumpFor(60);
+    ASSERT_TRUE(PumpClockTicks(3));
     ASSERT_EQ(Caption(form->hwnd()), "X:310   Y:420");
 
     EXPECT_EQ(SendMessageW(form->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12)), 0);
     EXPECT_FALSE(form->Timer1().Enabled());
     const int readsWhenFrozen = reads_;
     SetCursorPos(330, 440);
-    PumpFor(60);
+    ASSERT_TRUE(PumpClockTicks(3));
     EXPECT_EQ(Caption(form->hwnd()), "X:310   Y:420");
     EXPECT_EQ(reads_, readsWhenFrozen);
 
@@ -285,7 +302,7 @@ TEST_F(Form1Clicks, TheHotKeyFreezesAndResumesTheRunningPicker) {
 
     SendMessageW(form->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
     EXPECT_TRUE(form->Timer1().Enabled());
-    PumpFor(60);
+    ASSERT_TRUE(PumpClockTicks(3));
     EXPECT_EQ(Caption(form->hwnd()), "X:330   Y:440");
 }
 
