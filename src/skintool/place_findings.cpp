@@ -52,13 +52,12 @@ std::string HtmlColour(std::int32_t colour) {
 }
 
 double LuminanceOfColourValue(std::int32_t colour) {
-    return RelativeLuminance(static_cast<std::uint8_t>(colour & 0xFF), static_cast<std::uint8_t>(colour >> 8 & 0xFF),
-                             static_cast<std::uint8_t>(colour >> 16 & 0xFF));
+    return RelativeLuminance(RgbOf(colour));
 }
 
 double LuminanceOfPixel(std::uint32_t rgb) {
-    return RelativeLuminance(static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
-                             static_cast<std::uint8_t>(rgb & 0xFF));
+    return RelativeLuminance(Rgb{static_cast<std::uint8_t>(rgb >> 16 & 0xFF),
+                                 static_cast<std::uint8_t>(rgb >> 8 & 0xFF), static_cast<std::uint8_t>(rgb & 0xFF)});
 }
 
 class PlaceChecker {

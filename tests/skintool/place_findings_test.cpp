@@ -135,8 +135,8 @@ TEST(Contrast, Wcag2Ratios) {
         {0xFF0000, 0xFFFFFF, 4.0},  {0x0000FF, 0x000000, 2.44}, {0x767676, 0xFFFFFF, 4.54},
     };
     const auto luminance = [](std::uint32_t rgb) {
-        return RelativeLuminance(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                                 static_cast<std::uint8_t>(rgb));
+        return RelativeLuminance(Rgb{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                                     static_cast<std::uint8_t>(rgb)});
     };
     for (const ContrastCase& c : cases) {
         EXPECT_NEAR(ContrastRatio(luminance(c.a), luminance(c.b)), c.ratio, 0.01) << std::hex << c.a << " " << c.b;
