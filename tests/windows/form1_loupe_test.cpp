@@ -232,7 +232,6 @@ TEST_F(Form1LoupeTest, CellsScaleWithTheDisplay) {
         const std::optional<LoupeGeometry> geometry = form->Loupe().Geometry();
         ASSERT_TRUE(geometry) << row.dpi;
         const int32_t cell = DisplayScale(row.dpi).Pixels(6);
-        EXPECT_EQ(geometry->Cell(), cell) << row.dpi;
         EXPECT_EQ(geometry->columns, 15) << row.dpi;
         EXPECT_EQ(geometry->rows, 15) << row.dpi;
         EXPECT_EQ(geometry->grid.right - geometry->grid.left, 15 * cell) << row.dpi;
@@ -255,7 +254,8 @@ TEST_F(Form1LoupeTest, AHeldPickSurvivesAScaleChange) {
         EXPECT_TRUE(form->Loupe().Held()) << dpi;
         EXPECT_FALSE(form->Timer1().Enabled()) << dpi;
         ASSERT_TRUE(form->Loupe().Geometry()) << dpi;
-        EXPECT_EQ(form->Loupe().Geometry()->Cell(), DisplayScale(dpi).Pixels(6)) << dpi;
+        const PixelRect grid = form->Loupe().Geometry()->grid;
+        EXPECT_EQ(grid.right - grid.left, 15 * DisplayScale(dpi).Pixels(6)) << dpi;
         ExpectShows(*form, picked, "at " + std::to_string(dpi));
     }
     ChangeDpi(*form, 144);
