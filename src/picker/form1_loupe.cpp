@@ -1,5 +1,7 @@
 #include "picker/form1_loupe.h"
 
+#include <utility>
+
 #include "core/loupe/loupe_render.h"
 #include "win32/draw_pixels.h"
 #include "win32/win_handles.h"
@@ -20,14 +22,23 @@ void Form1Loupe::Place(const TwipsRect& place, int32_t factor) {
     placed_ = true;
 }
 
-// The box scales with the display like every control's place; the cells stay whole screen pixels magnified.
+// The box and the cells scale with the display like every control's place. A held loupe keeps its picture and its
+// pick: sampling stays stopped, so there is nothing else to show.
 void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
-    state_.reset();
+    std::optional<LoupeState> before = std::exchange(state_, std::nullopt);
     cells_.clear();
     if (!placed_) {
         return;
     }
-    if (const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(ToPixels(place_, scale), factor_, client)) {
+    const std::optional<LoupeGeometry> geometry = MakeLoupeGeometry(ToPixels(place_, scale), factor_, client, scale);
+    if (!geometry) {
+        return;
+    }
+    if (before && before->Held()) {
+        state_ = before;
+        state_->Arrange(*geometry);
+        RenderLoupe(*state_, capture_.Pixels(), cells_);
+    } else {
         state_.emplace(*geometry);
     }
 }

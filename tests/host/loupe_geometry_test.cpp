@@ -13,6 +13,7 @@ TEST(MakeLoupeGeometry, OddCellCountsCentredInTheVisibleBox) {
         PixelRect box;
         int32_t factor;
         std::optional<LoupeGeometry> expected;
+        int32_t dpi = kStandardDpi;
     } rows[] = {
         {{10, 20, 130, 116}, 8, LoupeGeometry{{10, 20, 130, 116}, {10, 24, 130, 112}, 8, 15, 11}},
         {{0, 0, 17, 16}, 8, LoupeGeometry{{0, 0, 17, 16}, {4, 4, 12, 12}, 8, 1, 1}},
@@ -25,9 +26,14 @@ TEST(MakeLoupeGeometry, OddCellCountsCentredInTheVisibleBox) {
         {{-200, 0, -100, 100}, 4, std::nullopt},
         {{0, 0, 100, 100}, 1, std::nullopt},
         {{0, 0, 100, 100}, 33, std::nullopt},
+        // Cells are the factor scaled like any length: 6 at 200 % is 12, 3 at 125 % is 3.75, rounded to 4.
+        {{0, 0, 180, 180}, 6, LoupeGeometry{{0, 0, 180, 180}, {0, 0, 180, 180}, 6, 15, 15, 192}, 192},
+        {{0, 0, 100, 50}, 3, LoupeGeometry{{0, 0, 100, 50}, {0, 3, 100, 47}, 3, 25, 11, 120}, 120},
+        {{0, 0, 5, 11}, 2, std::nullopt, 288},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(MakeLoupeGeometry(row.box, row.factor, window), row.expected) << row.box.right << " x" << row.factor;
+        EXPECT_EQ(MakeLoupeGeometry(row.box, row.factor, window, DisplayScale(row.dpi)), row.expected)
+            << row.box.right << " x" << row.factor << " at " << row.dpi;
     }
 }
 

@@ -48,12 +48,13 @@ protected:
           patchWindow_(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, {patch_.left, patch_.top, patch_.right, patch_.bottom}) {}
     ~Form1LoupeTest() override { DrainMessages(); }
 
-    std::unique_ptr<Form1> Start(const std::string& layout) {
+    std::unique_ptr<Form1> Start(const std::string& layout, std::optional<int32_t> dpi = std::nullopt) {
         folder_.emplace();
         folder_->Write(L"pixlin.dat0", layout);
         folder_->Write(L"pixlin.dat1", Skin());
         Form1Args args;
         args.programDirectory = folder_->Root();
+        args.dpi = dpi;
         return StartPicker(std::move(args));
     }
 
@@ -87,6 +88,17 @@ protected:
         const int32_t y = kCellOrigin + row * 6 + 3;
         SendMessageW(form.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         SendMessageW(form.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+
+    // The window moves to a monitor of another resolution, keeping its top-left corner.
+    static void ChangeDpi(const Form1& form, int32_t dpi) {
+        RECT suggested{};
+        GetWindowRect(form.hwnd(), &suggested);
+        const DisplayScale scale(dpi);
+        suggested.right = suggested.left + scale.Pixels(kSkinWidth);
+        suggested.bottom = suggested.top + scale.Pixels(kSkinHeight);
+        SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ASSERT_EQ(form.Display().Dpi(), dpi);
     }
 
     // The picker shows `pixel` as if the pointer had sampled it.
@@ -196,6 +208,60 @@ TEST_F(Form1LoupeTest, ArrowsWalkTheHeldPictureByOneOrTenAndStopAtItsEdge) {
         }
         ExpectShows(*form, {sampled.x + rows[i].offset.x, sampled.y + rows[i].offset.y}, "row " + std::to_string(i));
     }
+}
+
+// At any scale the loupe is the 100 % one enlarged: the same cells, each the factor scaled like any length.
+TEST_F(Form1LoupeTest, CellsScaleWithTheDisplay) {
+    const struct {
+        std::optional<int32_t> startDpi;
+        std::optional<int32_t> changedDpi;
+        int32_t dpi;
+    } rows[] = {
+        {std::nullopt, std::nullopt, 96},
+        {192, std::nullopt, 192},
+        {288, std::nullopt, 288},
+        {std::nullopt, 144, 144},
+        {192, 96, 96},
+    };
+    for (const auto& row : rows) {
+        const auto form = Start(kLoupeLayout, row.startDpi);
+        ASSERT_NE(form->hwnd(), nullptr) << row.dpi;
+        if (row.changedDpi) {
+            ChangeDpi(*form, *row.changedDpi);
+        }
+        const std::optional<LoupeGeometry> geometry = form->Loupe().Geometry();
+        ASSERT_TRUE(geometry) << row.dpi;
+        const int32_t cell = DisplayScale(row.dpi).Pixels(6);
+        EXPECT_EQ(geometry->columns, 15) << row.dpi;
+        EXPECT_EQ(geometry->rows, 15) << row.dpi;
+        EXPECT_EQ(geometry->grid.right - geometry->grid.left, 15 * cell) << row.dpi;
+        EXPECT_EQ(geometry->grid.bottom - geometry->grid.top, 15 * cell) << row.dpi;
+    }
+}
+
+// A scale change re-draws a held loupe at the new size: sampling stays stopped, the pick stays, and the arrows
+// still walk the held picture.
+TEST_F(Form1LoupeTest, AHeldPickSurvivesAScaleChange) {
+    const auto form = Start(kLoupeLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    const Point sampled = At(60, 50);
+    SampleAndHold(*form, sampled);
+    Click(*form, kMiddleCell + 1, kMiddleCell - 1);
+    const Point picked{sampled.x + 1, sampled.y - 1};
+    ExpectShows(*form, picked, "before");
+    for (const int32_t dpi : {144, 96}) {
+        ChangeDpi(*form, dpi);
+        EXPECT_TRUE(form->Loupe().Held()) << dpi;
+        EXPECT_FALSE(form->Timer1().Enabled()) << dpi;
+        ASSERT_TRUE(form->Loupe().Geometry()) << dpi;
+        const PixelRect grid = form->Loupe().Geometry()->grid;
+        EXPECT_EQ(grid.right - grid.left, 15 * DisplayScale(dpi).Pixels(6)) << dpi;
+        ExpectShows(*form, picked, "at " + std::to_string(dpi));
+    }
+    ChangeDpi(*form, 144);
+    form->Form_KeyDown(VK_RIGHT, 0);
+    form->Form_KeyDown(VK_DOWN, 1);
+    ExpectShows(*form, {picked.x + 1, picked.y + 10}, "arrows at 144");
 }
 
 TEST_F(Form1LoupeTest, TheWheelOverTheLoupeStepsTheCellSize) {

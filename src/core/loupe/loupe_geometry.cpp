@@ -22,7 +22,8 @@ std::optional<LoupeCell> LoupeGeometry::CellAt(int32_t x, int32_t y) const {
     if (!grid.Contains(x, y)) {
         return std::nullopt;
     }
-    return LoupeCell{(x - grid.left) / factor, (y - grid.top) / factor};
+    const int32_t cell = Cell();
+    return LoupeCell{(x - grid.left) / cell, (y - grid.top) / cell};
 }
 
 Point LoupeGeometry::PixelIn(LoupeCell cell, Point centre) const {
@@ -34,24 +35,28 @@ PixelRect LoupeGeometry::ShownArea(Point centre) const {
     return {first.x, first.y, first.x + columns, first.y + rows};
 }
 
-std::optional<LoupeGeometry> MakeLoupeGeometry(const PixelRect& box, int32_t factor, const PixelRect& window) {
+std::optional<LoupeGeometry> MakeLoupeGeometry(const PixelRect& box,
+                                               int32_t factor,
+                                               const PixelRect& window,
+                                               const DisplayScale& scale) {
     if (factor < kMinLoupeFactor || factor > kMaxLoupeFactor) {
         return std::nullopt;
     }
+    const int32_t cell = scale.Pixels(factor);
     const PixelRect visible{std::max(box.left, window.left), std::max(box.top, window.top),
                             std::min(box.right, window.right), std::min(box.bottom, window.bottom)};
     const int64_t width = int64_t{visible.right} - visible.left;
     const int64_t height = int64_t{visible.bottom} - visible.top;
-    const int32_t columns = OddCellCount(width, factor);
-    const int32_t rows = OddCellCount(height, factor);
+    const int32_t columns = OddCellCount(width, cell);
+    const int32_t rows = OddCellCount(height, cell);
     if (columns == 0 || rows == 0) {
         return std::nullopt;
     }
     // The cells fit the box, so every sum below stays inside it.
-    const int32_t left = visible.left + static_cast<int32_t>((width - int64_t{columns} * factor) / 2);
-    const int32_t top = visible.top + static_cast<int32_t>((height - int64_t{rows} * factor) / 2);
-    const PixelRect grid{left, top, left + columns * factor, top + rows * factor};
-    return LoupeGeometry{visible, grid, factor, columns, rows};
+    const int32_t left = visible.left + static_cast<int32_t>((width - int64_t{columns} * cell) / 2);
+    const int32_t top = visible.top + static_cast<int32_t>((height - int64_t{rows} * cell) / 2);
+    const PixelRect grid{left, top, left + columns * cell, top + rows * cell};
+    return LoupeGeometry{visible, grid, factor, columns, rows, scale.Dpi()};
 }
 
 int32_t StepLoupeFactor(int32_t factor, int32_t steps) {

@@ -74,7 +74,7 @@ void Frame(Canvas& canvas, std::size_t left, std::size_t top, std::size_t size, 
 
 void RenderLoupe(const LoupeState& state, const ScreenPixels& screen, std::vector<uint32_t>& out) {
     const LoupeGeometry& geometry = state.Geometry();
-    const auto size = static_cast<std::size_t>(geometry.factor);
+    const auto size = static_cast<std::size_t>(geometry.Cell());
     const std::size_t width = static_cast<std::size_t>(geometry.columns) * size;
     out.resize(width * static_cast<std::size_t>(geometry.rows) * size);
     Canvas canvas(out, width);

@@ -32,7 +32,7 @@ void LoupeState::Follow(Point sample) noexcept {
 
 PixelRect LoupeState::HoldArea() const noexcept {
     // The box held a cell at the current factor, so it holds more at factor 2.
-    const auto widest = MakeLoupeGeometry(geometry_.box, kMinLoupeFactor, geometry_.box).value_or(geometry_);
+    const auto widest = MakeLoupeGeometry(geometry_.box, kMinLoupeFactor, geometry_.box, Scale()).value_or(geometry_);
     return {selected_.x - widest.columns, selected_.y - widest.rows, selected_.x + widest.columns + 1,
             selected_.y + widest.rows + 1};
 }
@@ -71,22 +71,26 @@ void LoupeState::MoveSelection(int32_t dx, int32_t dy) noexcept {
 
 bool LoupeState::Zoom(int32_t steps) noexcept {
     int32_t factor = StepLoupeFactor(geometry_.factor, steps);
-    std::optional<LoupeGeometry> zoomed = MakeLoupeGeometry(geometry_.box, factor, geometry_.box);
+    std::optional<LoupeGeometry> zoomed = MakeLoupeGeometry(geometry_.box, factor, geometry_.box, Scale());
     // Smaller factors always fit; a larger one that does not gives way to the next smaller, never below the current.
     while (!zoomed && factor > geometry_.factor) {
         factor = StepLoupeFactor(factor, -1);
         if (factor > geometry_.factor) {
-            zoomed = MakeLoupeGeometry(geometry_.box, factor, geometry_.box);
+            zoomed = MakeLoupeGeometry(geometry_.box, factor, geometry_.box, Scale());
         }
     }
     if (!zoomed || factor == geometry_.factor) {
         return false;
     }
-    geometry_ = *zoomed;
+    Arrange(*zoomed);
+    return true;
+}
+
+void LoupeState::Arrange(const LoupeGeometry& geometry) noexcept {
+    geometry_ = geometry;
     if (held_) {
         view_ = ViewWithin(selected_);
     }
-    return true;
 }
 
 std::optional<LoupeCell> LoupeState::SelectedCell() const noexcept {

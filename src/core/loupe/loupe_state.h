@@ -44,10 +44,15 @@ public:
     // factor changed.
     bool Zoom(int32_t steps) noexcept;
 
+    // New cells, for a new display scale or box: held, the picture and the pick stay, and the view centres on the
+    // pick again as far as the picture allows.
+    void Arrange(const LoupeGeometry& geometry) noexcept;
+
     // The cell that shows the picked pixel, if the view shows it.
     std::optional<LoupeCell> SelectedCell() const noexcept;
 
 private:
+    DisplayScale Scale() const noexcept { return DisplayScale(geometry_.dpi); }
     Point ViewWithin(Point wanted) const noexcept;
 
     LoupeGeometry geometry_;

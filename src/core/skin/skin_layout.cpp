@@ -51,8 +51,7 @@ std::optional<LayoutRefusal> RefuseLayoutFile(std::uint64_t fileBytes) noexcept 
     return fileBytes > kMaxLayoutBytes ? std::optional(LayoutRefusal::TooLarge) : std::nullopt;
 }
 
-SkinLayoutReader::SkinLayoutReader(const LayoutContext& context, std::uint64_t fileBytes)
-    : context_(context) {
+SkinLayoutReader::SkinLayoutReader(const LayoutContext& context, std::uint64_t fileBytes) : context_(context) {
     for (std::size_t i = 0; i < kForm1ControlCount; ++i) {
         ControlLayout& control = layout_.controls[i];
         control.place = BuiltInPlace(static_cast<Form1Control>(i));
@@ -85,7 +84,8 @@ void SkinLayoutReader::Feed(std::string_view chunk) {
 SkinLayout SkinLayoutReader::Finish() {
     lines_.Finish([this](std::string_view line) { TakeLine(line); });
     if (loupePlaced_ && !Refused()) {
-        loupe_.geometry = MakeLoupeGeometry(loupe_.box, loupe_.factor, context_.window.value_or(loupe_.box));
+        loupe_.geometry =
+            MakeLoupeGeometry(loupe_.box, loupe_.factor, context_.window.value_or(loupe_.box), context_.scale);
         layout_.loupe = loupe_;
     }
     return layout_;
