@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "picker/resource.h"
-#include "picker/skin.h"
 #include "win32/window_dpi.h"
 
 namespace pixlin {
@@ -13,6 +12,11 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"PixlinForm1";
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr int kText1Id = 10;
+
+SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
+    return std::make_shared<const Bitmap>(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
 
 Font CreateArial(float points, int32_t dpiY, int weight) {
     return Font(CreateFontW(-FontHeightPixels(points, dpiY), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -43,7 +47,7 @@ void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
 void Form1::CreateWindowAndControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // The design-time picture of the window and of the picture box: one bitmap, shown by both.
-    picture_ = LoadBuiltInSkin();
+    picture_ = LoadDefaultSkin(instance);
 
     RegisterForm1Class(instance, &Form1::WindowProc);
     const SIZE size = BitmapSize(picture_->get());

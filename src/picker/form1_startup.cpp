@@ -50,31 +50,12 @@ std::wstring Form1::DataPath(std::wstring_view fileName) const {
     return DataFilePath(programDirectory_, fileName);
 }
 
-// While the file decodes, the built-in skin lets go of its memory, so that two skins are never held at once: an
-// unreadable file gets it back from the program's resources.
 void Form1::LoadSkinPicture() {
-    const std::wstring path = DataPath(kSkinPictureFileName);
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        return;
+    Bitmap picture = LoadPictureFile(DataPath(kSkinPictureFileName));
+    // An unreadable skin bitmap leaves the picture box with its design-time picture.
+    if (picture) {
+        picture1_->SetPicture(std::make_shared<const Bitmap>(std::move(picture)));
     }
-    picture1_->SetPicture(nullptr);
-    SetPicture(nullptr);
-    SharedBitmap skin;
-    try {
-        if (Bitmap picture = LoadPictureFile(path)) {
-            skin = std::make_shared<const Bitmap>(std::move(picture));
-        }
-    } catch (...) {
-        skin = LoadBuiltInSkin();
-        picture1_->SetPicture(skin);
-        SetPicture(skin);
-        throw;
-    }
-    if (!skin) {
-        skin = LoadBuiltInSkin();
-    }
-    picture1_->SetPicture(skin);
-    SetPicture(skin);
 }
 
 void Form1::SizeToPicture() {

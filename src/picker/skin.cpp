@@ -9,7 +9,6 @@
 #include "picker/form1.h"
 #include "picker/handler_guard.h"
 #include "picker/picture_box.h"
-#include "picker/resource.h"
 #include "win32/dc_pixel_rows.h"
 #include "win32/window_region.h"
 
@@ -39,11 +38,6 @@ void ApplySkin(Form1& form, PictureBox& picture) {
 
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     ShowWindow(form.hwnd(), SW_SHOW);
-}
-
-SharedBitmap LoadBuiltInSkin() {
-    return std::make_shared<const Bitmap>(static_cast<HBITMAP>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 Region RegionFromBitmap(const PictureBox& picture, const DisplayScale& display) {

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "core/skin/display_scale.h"
-#include "picker/picture_box.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {
 
 class Form1;
 class PictureBox;
-
-// The skin built into the program, for a skin file that is missing or cannot be read.
-SharedBitmap LoadBuiltInSkin();
 
 // Fits the window to the skin bitmap in the picture box: its size, its surface and its shape. Every pixel of the
 // bitmap's top-left colour is cut out of the window. Hides the window while it works and shows it at the end.
