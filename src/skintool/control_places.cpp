@@ -17,6 +17,8 @@ ControlRole RoleOf(Form1Control control) {
             return ControlRole::Quit;
         case Form1Control::Text1:
             return ControlRole::NameBox;
+        case Form1Control::lbl_STATE:
+            return ControlRole::State;
         default:
             return ControlRole::Readout;
     }
@@ -34,6 +36,10 @@ std::string_view RoleWord(ControlRole role) {
             return "name box";
         case ControlRole::Quit:
             return "area";
+        case ControlRole::State:
+            return "text";
+        case ControlRole::History:
+            return "swatches";
         case ControlRole::Loupe:
             break;
     }
@@ -86,6 +92,9 @@ LayoutReading ReadLayout(std::string_view bytes,
 WindowLayout PlaceControls(const LayoutReading& reading) {
     WindowLayout layout;
     for (const Form1Control control : StackingOrder()) {
+        if (!reading.layout.Shows(control)) {
+            continue;
+        }
         const ControlLayout& placed = reading.layout.Control(control);
         const LayoutKeyRow& row = KeyPlacing(control);
         const ControlRole role = RoleOf(control);
@@ -100,6 +109,14 @@ WindowLayout PlaceControls(const LayoutReading& reading) {
         layout.controls.insert(layout.controls.begin(),
                                PlacedControl{std::nullopt, RowOf(LayoutKey::Zoom).name, ControlRole::Loupe, "loupe",
                                              loupe->box, std::nullopt, true, reading.EditorLine(loupe->placedBy)});
+    }
+    // The history's swatches lie over the skin and under the labels, like the swatch.
+    if (const std::optional<HistoryLayout>& history = reading.layout.history) {
+        layout.history = history;
+        layout.controls.insert(
+            layout.controls.begin() + (reading.layout.loupe ? 1 : 0),
+            PlacedControl{std::nullopt, RowOf(LayoutKey::History).name, ControlRole::History, "history swatches",
+                          history->box, std::nullopt, true, reading.EditorLine(history->placedBy)});
     }
     return layout;
 }

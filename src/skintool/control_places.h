@@ -13,11 +13,11 @@
 
 namespace pixlin::skintool {
 
-enum class ControlRole { Readout, Swatch, ClickArea, NameBox, Quit, Loupe };
+enum class ControlRole { Readout, Swatch, ClickArea, NameBox, Quit, State, Loupe, History };
 
 // A control as the picker shows it once the layout file has been read.
 struct PlacedControl {
-    // None for the loupe, which the window draws itself.
+    // None for the loupe and the history, which the window draws itself.
     std::optional<Form1Control> control;
     // The layout key that places it, as written in the file.
     std::string_view key;
@@ -59,6 +59,8 @@ struct WindowLayout {
     std::optional<LoupeLayout> loupe;
     // The editor line that last gave the loupe's factor, 0 for none.
     std::int32_t loupeFactorLine = 0;
+    // The history as the reading leaves it, when a line placed its box.
+    std::optional<HistoryLayout> history;
 };
 
 // The controls in the picker's stacking order, as the reading places them.

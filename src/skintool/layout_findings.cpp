@@ -245,6 +245,9 @@ private:
             if (row.fields[i] == LayoutField::Factor) {
                 CheckLoupeFactor(values[i], taken, number);
             }
+            if (row.fields[i] == LayoutField::Count) {
+                CheckHistoryCount(values[i], taken, number);
+            }
         }
         CheckOverrides(row, taken, number);
     }
@@ -273,8 +276,8 @@ private:
                     " has blanks inside, which the picker drops: it reads as " + readText,
                 "write " + compact + " or put a comma where a new value begins");
         }
-        // A factor the loupe cannot use has a finding of its own.
-        if (field != LayoutField::Factor && !Took(taken, field)) {
+        // A factor the loupe cannot use and a count the history replaces have findings of their own.
+        if (field != LayoutField::Factor && field != LayoutField::Count && !Took(taken, field)) {
             Add(Severity::Warning, number, "skipped-value",
                 "value " + std::to_string(index + 1) + " (" + what + ") " + Quoted(TrimBlanks(raw)) +
                     " is skipped: " + SkipReason(field, read),
@@ -302,6 +305,7 @@ private:
             case LayoutField::Alpha:
                 return "the picker takes only numbers above 0 and below 100 (an alpha out of 255)";
             case LayoutField::Factor:
+            case LayoutField::Count:
                 break;
         }
         return "the picker refuses it";
@@ -319,6 +323,7 @@ private:
             case LayoutField::Alpha:
                 return "write trans=1 (faint) to trans=99, or remove the line for an opaque window";
             case LayoutField::Factor:
+            case LayoutField::Count:
                 break;
         }
         return "write a value the picker takes";
@@ -363,6 +368,23 @@ private:
                 "the loupe shows each screen pixel as " + std::to_string(factor_) + " x " + std::to_string(factor_) +
                     " pixels",
                 "");
+        }
+    }
+
+    // Any count but a whole number in range gives the default, as the picker takes it.
+    void CheckHistoryCount(std::string_view raw, std::span<const LayoutAssignment> taken, std::int32_t number) {
+        const auto given = std::find_if(taken.begin(), taken.end(),
+                                        [](const LayoutAssignment& a) { return a.field == LayoutField::Count; });
+        if (given == taken.end()) {
+            return;
+        }
+        const std::optional<double> read = ReadLayoutNumber(raw);
+        if (read != given->amount) {
+            const std::string range = std::to_string(kMinHistoryCount) + " to " + std::to_string(kMaxHistoryCount);
+            Add(Severity::Warning, number, "history-count",
+                "the history's count " + Quoted(TrimBlanks(raw)) + " is not a whole number from " + range +
+                    ": the picker shows " + std::to_string(kDefaultHistoryCount) + " swatches",
+                "write a whole number from " + range);
         }
     }
 

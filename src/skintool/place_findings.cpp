@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/skin/history_swatches.h"
 #include "skintool/contrast.h"
 #include "skintool/layout_text.h"
 
@@ -72,6 +73,9 @@ public:
             if (control.role == ControlRole::Loupe) {
                 CheckLoupe(control);
             }
+            if (control.role == ControlRole::History && !IsEmpty(control.box)) {
+                CheckHistory(control);
+            }
             if (IsEmpty(control.box) && control.role != ControlRole::Loupe) {
                 Add(Severity::Warning, control, "empty-box",
                     "the " + control.name + " has no area (" + BoxText(control.box) + ")" + Origin(control) +
@@ -128,6 +132,25 @@ private:
         Add(Severity::Info, loupe, "loupe",
             "the loupe shows " + std::to_string(geometry->columns) + " x " + std::to_string(geometry->rows) +
                 " screen pixels, each as " + factorText + " pixels, at " + BoxText(geometry->grid),
+            "");
+    }
+
+    void CheckHistory(const PlacedControl& history) {
+        const std::int32_t count = layout_.history->count;
+        const PixelRect first = HistorySwatch(history.box, count, 0);
+        const std::int32_t width = first.right - first.left;
+        if (width == 0) {
+            Add(Severity::Warning, history, "history-too-narrow",
+                "the history's box " + BoxText(history.box) + " is narrower than its " + std::to_string(count) +
+                    " swatches: none of them can be seen",
+                "make the box at least " + std::to_string(count) + " pixels wide, or give a smaller count");
+            return;
+        }
+        const std::int32_t spare = history.box.right - HistorySwatch(history.box, count, count - 1).right;
+        Add(Severity::Info, history, "history",
+            "the history shows the last " + std::to_string(count) + " copied colours as swatches of " +
+                std::to_string(width) + " x " + std::to_string(first.bottom - first.top) + " pixels" +
+                (spare > 0 ? ", with " + std::to_string(spare) + " pixels of the skin left at the right" : ""),
             "");
     }
 

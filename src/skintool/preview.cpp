@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/colour/clr_models.h"
+#include "core/texts/paste_texts.h"
 #include "core/texts/readout_texts.h"
 
 namespace pixlin::skintool {
@@ -111,8 +112,11 @@ std::string SampleText(Form1Control control, const Readouts& readouts) {
             return readouts.ycbcr;
         case Form1Control::Text1:
             return readouts.name;
+        case Form1Control::lbl_STATE:
+            return StateText(false);
         default:
-            return "";
+            // The contrast as it reads after white was copied.
+            return PasteFormText(control, RgbOf(kSampleColour), Rgb{255, 255, 255});
     }
 }
 

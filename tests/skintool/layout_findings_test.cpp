@@ -96,6 +96,10 @@ TEST(LayoutFindings, EachTrapIsFoundOnItsLine) {
         {"zoom=10,20,120,96,2.6", {{"loupe-factor", 1, W}}},
         {"zoom=10,20,120,96,", {{"empty-value", 1, W}, {"loupe-factor", 1, W}}},
         {"zoom=10,20,120,96", {{"few-values", 1, W}}},
+        {"csshex=1,2,3,4,5\r\nstate=1,9,3,4,5\r\nhistory=1,20,40,8,4", {}},
+        {"history=1,20,40,8,33", {{"history-count", 1, W}}},
+        {"history=1,20,40,8,2.5", {{"history-count", 1, W}}},
+        {"cssHex=1,2,3,4,5", {{"key-variant", 1, W}}},
         {"zoom=10,20,-120,96,4", {{"skipped-value", 1, W}, {"loupe-factor", 1, I}}},
         {"zoom=1,2,3,4,4\r\nzoom=5,6", {{"loupe-factor", 1, I}, {"override", 2, W}, {"few-values", 2, W}}},
         // A place beyond 32-bit pixels is skipped like any unusable value, and so overrides nothing.

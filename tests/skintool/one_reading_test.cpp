@@ -46,6 +46,11 @@ void ExpectReading(const LayoutRow& row) {
     const SkinLayout layout = ReadSkinLayout(
         row.layout, LayoutContext{DisplayScale(), PixelRect{0, 0, testing::kRowSkinWidth, testing::kRowSkinHeight}});
     EXPECT_EQ(layout.refusal.has_value(), row.refused);
+    EXPECT_EQ(layout.Shows(row.control), row.shown);
+    EXPECT_EQ(layout.history ? std::optional(layout.history->box) : std::nullopt, row.historyBox);
+    if (layout.history) {
+        EXPECT_EQ(layout.history->count, row.historyCount);
+    }
     EXPECT_EQ(layout.Control(row.control).pixels, row.pixels);
     EXPECT_EQ(layout.Control(row.control).foreColor, row.foreColor);
     const bool loupe = layout.loupe && layout.loupe->geometry;
@@ -70,7 +75,17 @@ void ExpectReport(const LayoutRow& row) {
     }
     const auto control = std::find_if(check.layout.controls.begin(), check.layout.controls.end(),
                                       [&row](const PlacedControl& c) { return c.control == row.control; });
-    ASSERT_NE(control, check.layout.controls.end());
+    ASSERT_EQ(control != check.layout.controls.end(), row.shown);
+    const Finding* history = Last(check.findings, "history");
+    ASSERT_EQ(history != nullptr, row.historyBox.has_value());
+    if (history) {
+        EXPECT_NE(history->message.find("last " + std::to_string(row.historyCount) + " copied colours"),
+                  std::string::npos)
+            << history->message;
+    }
+    if (!row.shown) {
+        return;
+    }
     EXPECT_EQ(control->box, row.pixels);
     if (control->foreColor) {
         EXPECT_EQ(*control->foreColor, row.foreColor);

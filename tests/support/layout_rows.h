@@ -41,6 +41,11 @@ struct LayoutRow {
     std::optional<std::int16_t> alpha = std::nullopt;
     // The picker refuses the file, says so and ends.
     bool refused = false;
+    // False for an optional control that the layout does not bring into the window.
+    bool shown = true;
+    // The history's box and swatch count, none for no history.
+    std::optional<PixelRect> historyBox = std::nullopt;
+    std::int32_t historyCount = 0;
 };
 
 inline constexpr PixelRect kBuiltInRgb{84, 204, 181, 223};
@@ -97,6 +102,30 @@ inline std::vector<LayoutRow> LayoutRows() {
          .layout = "trans=80\r\ntrans=100",
          .pixels = kBuiltInRgb,
          .alpha = 80},
+        {.name = "csshex places its readout",
+         .layout = "csshex=12,30,100,16,255",
+         .control = C::lbl_CSSHEX,
+         .pixels = {12, 30, 112, 46},
+         .foreColor = 255},
+        {.name = "a newer readout without its line is not in the window",
+         .layout = "rgb=1,2,3,4",
+         .control = C::lbl_STATE,
+         .shown = false},
+        {.name = "a history of 4 swatches",
+         .layout = "history=10,90,160,20,4",
+         .pixels = kBuiltInRgb,
+         .historyBox = PixelRect{10, 90, 170, 110},
+         .historyCount = 4},
+        {.name = "a count out of range is 8, whatever an earlier line gave",
+         .layout = "history=10,90,160,20,4\r\nhistory=10,90,160,20,33",
+         .pixels = kBuiltInRgb,
+         .historyBox = PixelRect{10, 90, 170, 110},
+         .historyCount = 8},
+        {.name = "a count that is not whole is 8, not rounded",
+         .layout = "history=10,90,160,20,2.5",
+         .pixels = kBuiltInRgb,
+         .historyBox = PixelRect{10, 90, 170, 110},
+         .historyCount = 8},
         {.name = "a layout over 64 MiB is refused",
          .layout = std::string(kMaxLayoutBytes + 1024 * 1024, '\r'),
          .pixels = kBuiltInRgb,

@@ -5,7 +5,8 @@
 namespace pixlin {
 
 // Every control of the window. The labels come first, in the order they are created, which is also their stacking
-// order: a later label lies over an earlier one. The swatch and the name box follow.
+// order: a later label lies over an earlier one. The swatch and the name box follow. The labels from lbl_CSSHEX on
+// exist only in skins that place them: without a line of their key they have no place, no text and take no clicks.
 enum class Form1Control {
     lbl_Shape,
     lbl_HLS,
@@ -16,12 +17,20 @@ enum class Form1Control {
     lbl_HEX,
     lbl_RGB,
     Label3,
+    lbl_CSSHEX,
+    lbl_CSSRGB,
+    lbl_CSSHSL,
+    lbl_HSV,
+    lbl_OKLCH,
+    lbl_NEAREST,
+    lbl_CONTRAST,
+    lbl_STATE,
     Shape1,
     Text1
 };
 
-inline constexpr std::size_t kForm1LabelCount = 9;
-inline constexpr std::size_t kForm1ControlCount = 11;
+inline constexpr std::size_t kForm1LabelCount = 17;
+inline constexpr std::size_t kForm1ControlCount = 19;
 
 constexpr std::size_t IndexOf(Form1Control control) noexcept {
     return static_cast<std::size_t>(control);
@@ -29,6 +38,11 @@ constexpr std::size_t IndexOf(Form1Control control) noexcept {
 
 constexpr bool IsLabel(Form1Control control) noexcept {
     return IndexOf(control) < kForm1LabelCount;
+}
+
+// A control that only a line of its key brings into the window.
+constexpr bool IsOptional(Form1Control control) noexcept {
+    return IsLabel(control) && IndexOf(control) >= IndexOf(Form1Control::lbl_CSSHEX);
 }
 
 }  // namespace pixlin

@@ -30,6 +30,14 @@ inline constexpr std::array<LabelDesign, kForm1LabelCount> kLabelDesign{{
     {{1935, 2205, 1455, 285}, ControlFont::ArialBold975},  // lbl_HEX
     {{1260, 3060, 1455, 285}, ControlFont::ArialBold975},  // lbl_RGB
     {{630, 540, 510, 510}, ControlFont::WindowDefault},    // Label3
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_CSSHEX
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_CSSRGB
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_CSSHSL
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_HSV
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_OKLCH
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_NEAREST
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_CONTRAST
+    {{0, 0, 0, 0}, ControlFont::ArialRegular9},            // lbl_STATE
 }};
 inline constexpr TwipsRect kText1Design{1620, 5040, 2130, 330};
 inline constexpr TwipsRect kPicture1Design{3870, 270, 210, 300};

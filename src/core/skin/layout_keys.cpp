@@ -33,6 +33,8 @@ std::string_view FieldName(LayoutField field) noexcept {
             return "factor";
         case LayoutField::Alpha:
             return "alpha";
+        case LayoutField::Count:
+            return "count";
     }
     return "value";
 }

@@ -11,18 +11,46 @@
 namespace pixlin {
 
 // The keys of the skin layout file, in the order of their table.
-enum class LayoutKey { Rgb, Hls, Cmyk, Cmy, Long, Hex, Ycbcr, Preview, Text, Quit, Trans, Zoom };
+enum class LayoutKey {
+    Rgb,
+    Hls,
+    Cmyk,
+    Cmy,
+    Long,
+    Hex,
+    Ycbcr,
+    Preview,
+    Text,
+    Quit,
+    Trans,
+    Zoom,
+    CssHex,
+    CssRgb,
+    CssHsl,
+    Hsv,
+    Oklch,
+    Nearest,
+    Contrast,
+    History,
+    State
+};
 
 // What one value of a line sets. The first four are a place: pixels at 100 % in the file, twips once read.
-enum class LayoutField { Left, Top, Width, Height, TextColour, Factor, Alpha };
+enum class LayoutField { Left, Top, Width, Height, TextColour, Factor, Alpha, Count };
 
-// Where a key's values go: to controls of the window, to the loupe's box and factor, or to the window itself.
-enum class LayoutTarget { Controls, Loupe, Window };
+// Where a key's values go: to controls of the window, to the loupe's box and factor, to the history's box and
+// swatch count, or to the window itself.
+enum class LayoutTarget { Controls, Loupe, History, Window };
 
 inline constexpr std::int32_t kMinLoupeFactor = 2;
 inline constexpr std::int32_t kMaxLoupeFactor = 32;
 // The loupe's factor until a line gives one it can use.
 inline constexpr std::int32_t kDefaultLoupeFactor = 8;
+
+inline constexpr std::int32_t kMinHistoryCount = 1;
+inline constexpr std::int32_t kMaxHistoryCount = 32;
+// The history's swatches when a line gives no count, or one that is not a whole number in range.
+inline constexpr std::int32_t kDefaultHistoryCount = 8;
 
 struct LayoutKeyRow {
     std::string_view name;
@@ -44,6 +72,8 @@ inline constexpr std::array kPlace{LayoutField::Left, LayoutField::Top, LayoutFi
 inline constexpr std::array kLoupe{LayoutField::Left, LayoutField::Top, LayoutField::Width, LayoutField::Height,
                                    LayoutField::Factor};
 inline constexpr std::array kAlpha{LayoutField::Alpha};
+inline constexpr std::array kHistory{LayoutField::Left, LayoutField::Top, LayoutField::Width, LayoutField::Height,
+                                     LayoutField::Count};
 
 inline constexpr std::array kRgb{Form1Control::lbl_RGB};
 inline constexpr std::array kHls{Form1Control::lbl_HLS};
@@ -56,6 +86,14 @@ inline constexpr std::array kYcbcr{Form1Control::lbl_YCBCR};
 inline constexpr std::array kPreview{Form1Control::Shape1, Form1Control::lbl_Shape};
 inline constexpr std::array kText{Form1Control::Text1};
 inline constexpr std::array kQuit{Form1Control::Label3};
+inline constexpr std::array kCssHex{Form1Control::lbl_CSSHEX};
+inline constexpr std::array kCssRgb{Form1Control::lbl_CSSRGB};
+inline constexpr std::array kCssHsl{Form1Control::lbl_CSSHSL};
+inline constexpr std::array kHsv{Form1Control::lbl_HSV};
+inline constexpr std::array kOklch{Form1Control::lbl_OKLCH};
+inline constexpr std::array kNearest{Form1Control::lbl_NEAREST};
+inline constexpr std::array kContrast{Form1Control::lbl_CONTRAST};
+inline constexpr std::array kState{Form1Control::lbl_STATE};
 
 }  // namespace layout_rows
 
@@ -73,6 +111,20 @@ inline constexpr std::array kLayoutKeys{
     LayoutKeyRow{"quit", LayoutKey::Quit, LayoutTarget::Controls, layout_rows::kQuit, layout_rows::kPlace},
     LayoutKeyRow{"trans", LayoutKey::Trans, LayoutTarget::Window, {}, layout_rows::kAlpha, true},
     LayoutKeyRow{"zoom", LayoutKey::Zoom, LayoutTarget::Loupe, {}, layout_rows::kLoupe},
+    LayoutKeyRow{"csshex", LayoutKey::CssHex, LayoutTarget::Controls, layout_rows::kCssHex,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"cssrgb", LayoutKey::CssRgb, LayoutTarget::Controls, layout_rows::kCssRgb,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"csshsl", LayoutKey::CssHsl, LayoutTarget::Controls, layout_rows::kCssHsl,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"hsv", LayoutKey::Hsv, LayoutTarget::Controls, layout_rows::kHsv, layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"oklch", LayoutKey::Oklch, LayoutTarget::Controls, layout_rows::kOklch, layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"nearest", LayoutKey::Nearest, LayoutTarget::Controls, layout_rows::kNearest,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"contrast", LayoutKey::Contrast, LayoutTarget::Controls, layout_rows::kContrast,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"history", LayoutKey::History, LayoutTarget::History, {}, layout_rows::kHistory},
+    LayoutKeyRow{"state", LayoutKey::State, LayoutTarget::Controls, layout_rows::kState, layout_rows::kPlaceAndColour},
 };
 
 constexpr bool KeysInTableOrder() {

@@ -52,6 +52,11 @@ std::optional<double> ToAmount(double number, LayoutField field, LayoutScale sca
             return InRange(RoundTo<std::int32_t>(number), 0, kMaxForeColor);
         case LayoutField::Factor:
             return InRange(RoundTo<std::int32_t>(number), kMinLoupeFactor, kMaxLoupeFactor);
+        case LayoutField::Count: {
+            // Unlike the loupe's factor, a count is never rounded: anything but a whole number in range is the default.
+            const bool whole = number >= kMinHistoryCount && number <= kMaxHistoryCount && number == std::floor(number);
+            return whole ? number : kDefaultHistoryCount;
+        }
         case LayoutField::Alpha:
             if (number > kAlphaAbove && number < kAlphaBelow) {
                 return RoundHalfEven(number);

@@ -16,8 +16,9 @@ struct LayoutScale {
 };
 
 // One value a line sets. `amount` is a place in twips (a single-precision number) for the four place fields, a colour
-// value 0x00BBGGRR for a text colour, the loupe's factor from kMinLoupeFactor to kMaxLoupeFactor, or the window's alpha
-// 0 (invisible) to 100 of 255: the reader never asks for more.
+// value 0x00BBGGRR for a text colour, the loupe's factor from kMinLoupeFactor to kMaxLoupeFactor, the history's swatch
+// count from kMinHistoryCount to kMaxHistoryCount, or the window's alpha 0 (invisible) to 100 of 255: the reader never
+// asks for more.
 struct LayoutAssignment {
     LayoutKey key;
     LayoutField field;

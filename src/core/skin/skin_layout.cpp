@@ -88,6 +88,9 @@ SkinLayout SkinLayoutReader::Finish() {
             MakeLoupeGeometry(loupe_.box, loupe_.factor, context_.window.value_or(loupe_.box), context_.scale);
         layout_.loupe = loupe_;
     }
+    if (history_.placedBy != 0 && !Refused()) {
+        layout_.history = history_;
+    }
     return layout_;
 }
 
@@ -108,6 +111,13 @@ bool SkinLayoutReader::Take(const LayoutAssignment& assignment) {
             }
             loupePlaced_ = true;
             return true;
+        case LayoutTarget::History:
+            if (assignment.field == LayoutField::Count) {
+                history_.count = static_cast<std::int32_t>(assignment.amount);
+                history_.countBy = lineNumber_;
+                return true;
+            }
+            return TakePlace(history_.place, history_.box, history_.placedBy, assignment);
         case LayoutTarget::Controls:
             break;
     }

@@ -50,17 +50,31 @@ struct LoupeLayout {
     std::optional<LoupeGeometry> geometry;
 };
 
+// The colours copied last, as swatches side by side in a box.
+struct HistoryLayout {
+    TwipsRect place;
+    PixelRect box;
+    std::int32_t count = kDefaultHistoryCount;
+    std::int64_t placedBy = 0;
+    // The line that gave the count in use; 0 for the default.
+    std::int64_t countBy = 0;
+};
+
 // Everything the picker applies from its layout file.
 struct SkinLayout {
     std::array<ControlLayout, kForm1ControlCount> controls;
     // None when no line placed the loupe's box: the skin has no loupe.
     std::optional<LoupeLayout> loupe;
+    // None when no line placed the history's box: the skin shows no history.
+    std::optional<HistoryLayout> history;
     // The window's alpha out of 255, for a translucent window.
     std::optional<std::int16_t> alpha;
     // A refused file is not read: the picker reports it and ends.
     std::optional<LayoutRefusal> refusal;
 
     const ControlLayout& Control(Form1Control control) const noexcept { return controls[IndexOf(control)]; }
+    // Every control but an optional one that no line placed.
+    bool Shows(Form1Control control) const noexcept { return !IsOptional(control) || Control(control).placedBy != 0; }
 };
 
 std::optional<LayoutRefusal> RefuseLayoutFile(std::uint64_t fileBytes) noexcept;
@@ -89,6 +103,7 @@ private:
     SkinLayout layout_;
     LoupeLayout loupe_;
     bool loupePlaced_ = false;
+    HistoryLayout history_;
     LayoutLineSplitter lines_;
     std::int64_t lineNumber_ = 0;
     std::vector<LayoutAssignment> read_;
