@@ -4,7 +4,8 @@
 #
 #     bash scripts/bench-wine.sh [rounds] [build folder]
 #
-# Defaults: 3 rounds (about seven minutes), build/windows. Not part of scripts/test.sh: timings on a shared
+# Defaults: 3 rounds (about ten minutes), build/windows. PIXLIN_BENCH_ONLY=paste measures only the readouts ready to
+# paste against the same skin without their keys (about three minutes). Not part of scripts/test.sh: timings on a shared
 # machine make poor pass/fail tests.
 set -euo pipefail
 

@@ -9,7 +9,10 @@ so that neither always runs on a colder machine.
 
 PREFIX_AT_200 is a Wine prefix whose screen has 192 dpi: pixlin.exe is measured there too, against itself at 100 %.
 The skin must place a loupe (a `zoom=` line): pixlin.exe is measured with it against the same skin without that line,
-over the display's own background and over a picture of distinct pixels on the whole screen.
+over the display's own background and over a picture of distinct pixels on the whole screen. Likewise the readouts
+ready to paste, the history and the state text: the skin against the same skin without their lines.
+
+With PIXLIN_BENCH_ONLY=paste in the environment only the rows of the readouts ready to paste are measured.
 """
 
 import ctypes
@@ -49,6 +52,11 @@ LOUPE_TICKS = 2
 LOUPE_MEMORY_SLACK_MB = 0.5
 LOUPE_SAMPLES = 30
 LOUPE_POLL_S = 0.0005
+# The readouts ready to paste, the history and the state text, against the same skin without their lines. The copy
+# key is pressed once after start, so that the contrast readout has a colour to compare with and is worked out too.
+PASTE_KEYS = (b"csshex=", b"cssrgb=", b"csshsl=", b"hsv=", b"oklch=", b"nearest=", b"contrast=", b"history=", b"state=")
+PASTE_MOVING_CPU_FACTOR = 1.1
+PASTE_MEMORY_SLACK_MB = 0.5
 # Where the pointer stands while the loupe's middle cell is looked for: left of the window, which starts top right.
 LOUPE_FIND_POINT = (150, 150)
 
@@ -347,13 +355,27 @@ def bmp_size(path):
     return str(width), str(abs(height))
 
 
-def without_zoom(layout):
-    """The layout file's bytes without its `zoom=` lines."""
+def without_lines(layout, keys, what):
+    """The layout file's bytes without the lines of some keys, each given with its `=`."""
     lines = layout.splitlines(keepends=True)
-    kept = [line for line in lines if not line.startswith(b"zoom=")]
+    kept = [line for line in lines if not line.startswith(keys)]
     if len(kept) == len(lines):
-        sys.exit("the skin places no loupe: its pixlin.dat0 has no zoom= line")
+        sys.exit(f"the skin places no {what}: its pixlin.dat0 has none of the lines {b', '.join(keys).decode()}")
     return b"".join(kept)
+
+
+def measure_paste(x, folder, over_picture):
+    """One round of the figures of the readouts ready to paste, with the skin's lines or without them."""
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, "pixlin.exe")
+    time.sleep(1.0)
+    xdotool("key", "ctrl+F11")
+    if over_picture:
+        figures = {"paste_picture_moving_cpu_ms": cpu_moving_ms(x, program)}
+    else:
+        figures = {"paste_moving_cpu_ms": cpu_moving_ms(x, program), "paste_peak_mb": peak_memory_mb(program.pid)}
+    program.stop()
+    return figures
 
 
 def measure_scaled(x, folder, prefix):
@@ -471,6 +493,21 @@ TABLE = (
         lambda pixlin, baseline: verdict(pixlin <= baseline + LOUPE_MEMORY_SLACK_MB)),
 )
 
+PASTE_TABLE = (
+    Row(f"Paste forms: CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms"
+        " (ms; baseline: same skin without their keys)", "paste_moving_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {PASTE_MOVING_CPU_FACTOR} × without = {PASTE_MOVING_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= PASTE_MOVING_CPU_FACTOR * baseline)),
+    Row("Paste forms: the same over a picture of distinct pixels (ms; baseline: same skin without their keys)",
+        "paste_picture_moving_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {PASTE_MOVING_CPU_FACTOR} × without = {PASTE_MOVING_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= PASTE_MOVING_CPU_FACTOR * baseline)),
+    Row("Paste forms: peak memory, VmHWM (MB; baseline: same skin without their keys)", "paste_peak_mb",
+        lambda mb: f"{mb:.1f}",
+        lambda baseline: f"≤ without + {PASTE_MEMORY_SLACK_MB} = {baseline + PASTE_MEMORY_SLACK_MB:.1f}",
+        lambda pixlin, baseline: verdict(pixlin <= baseline + PASTE_MEMORY_SLACK_MB)),
+)
+
 # Start-up with heavy skins, each in a folder of its own beside the default skin: what goes into the folder.
 HEAVY_SKINS = (
     ("Start → window visible, default skin, same rounds as below (ms)", "default", {}),
@@ -486,6 +523,37 @@ for label, key, _ in HEAVY_SKINS:
     TABLE += (Row(label, key, milliseconds, lambda baseline: "measured"),)
 
 
+def paste_rounds(x, folders, work, rounds):
+    """The rounds of the readouts ready to paste: over the display's own background, then over the picture of
+    distinct pixels, where every move changes every readout. Medians with their lines and without."""
+    runs = {True: [], False: []}
+    for over_picture in (False, True):
+        if over_picture:
+            show_distinct_pixels(x, work)
+        for round_number in range(rounds):
+            for with_keys in (True, False) if round_number % 2 == 0 else (False, True):
+                folder = folders["pixlin.exe" if with_keys else "no_paste"]
+                runs[with_keys].append(measure_paste(x, folder, over_picture))
+                print(f"round {round_number + 1}/{rounds} {'with' if with_keys else 'without'} the paste forms"
+                      f"{' over the picture' if over_picture else ''}: {runs[with_keys][-1]}", file=sys.stderr)
+    subprocess.run(["xsetroot", "-def"], check=True)
+    return {key: tuple(statistics.median(run[key] for run in runs[with_keys] if key in run)
+                       for with_keys in (True, False))
+            for key in {key for run in runs[True] for key in run}}
+
+
+def print_table(rounds, table, figures):
+    rows = [(row.label, row.show(figures[row.key][0]), row.show(figures[row.key][1]),
+             row.target(figures[row.key][1]), row.met(*figures[row.key])) for row in table]
+    print(f"Medians of {rounds} rounds under Wine ({subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()}),"
+          f" Xvfb {os.environ.get('DISPLAY', '')}:")
+    print()
+    print("| Figure | pixlin.exe | Baseline | Target | Met |")
+    print("|---|---|---|---|---|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+
+
 def main():
     pixlin_exe, baseline_exe, skin_dir, objdump, rounds = sys.argv[1:6]
     prefix_at_200 = sys.argv[6] if len(sys.argv) > 6 else None
@@ -494,18 +562,24 @@ def main():
     work = Path(tempfile.mkdtemp(prefix="pixlin-bench-"))
     try:
         folders = {"pixlin.exe": work / "pixlin", "pixlin_baseline.exe": work / "baseline",
-                   "large": work / "large", "no_loupe": work / "no-loupe"}
+                   "large": work / "large", "no_loupe": work / "no-loupe", "no_paste": work / "no-paste"}
         for folder in folders.values():
             folder.mkdir()
         for name in ("pixlin.dat0", "pixlin.dat1", "pixlin.dat2"):
             shutil.copy(Path(skin_dir) / name, folders["pixlin.exe"])
             shutil.copy(Path(skin_dir) / name, folders["large"])
             shutil.copy(Path(skin_dir) / name, folders["no_loupe"])
-        shutil.copy(pixlin_exe, folders["pixlin.exe"] / "pixlin.exe")
-        shutil.copy(pixlin_exe, folders["large"] / "pixlin.exe")
-        shutil.copy(pixlin_exe, folders["no_loupe"] / "pixlin.exe")
+            shutil.copy(Path(skin_dir) / name, folders["no_paste"])
+        for key in ("pixlin.exe", "large", "no_loupe", "no_paste"):
+            shutil.copy(pixlin_exe, folders[key] / "pixlin.exe")
         layout = folders["no_loupe"] / "pixlin.dat0"
-        layout.write_bytes(without_zoom(layout.read_bytes()))
+        layout.write_bytes(without_lines(layout.read_bytes(), (b"zoom=",), "loupe"))
+        layout = folders["no_paste"] / "pixlin.dat0"
+        layout.write_bytes(without_lines(layout.read_bytes(), PASTE_KEYS, "readout ready to paste"))
+        if os.environ.get("PIXLIN_BENCH_ONLY") == "paste":
+            measure_start_only(x, folders["pixlin.exe"], "pixlin.exe")
+            print_table(rounds, PASTE_TABLE, paste_rounds(x, folders, work, rounds))
+            return
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
         PROGRAM_ARGUMENTS["pixlin_baseline.exe"] = bmp_size(Path(skin_dir) / "pixlin.dat1")
         (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
@@ -552,6 +626,7 @@ def main():
                           f"{' over the picture' if over_picture else ''}: {loupe_runs[with_loupe][-1]}",
                           file=sys.stderr)
         subprocess.run(["xsetroot", "-def"], check=True)
+        paste_figures = paste_rounds(x, folders, work, rounds)
         # The prefix at 200 % runs after the others: the first start after a switch between two prefixes on one
         # display takes seconds more (measured: about 11 s), which belongs to neither program.
         if prefix_at_200:
@@ -576,22 +651,14 @@ def main():
     for key in {key for run in loupe_runs[True] for key in run}:
         figures[key] = tuple(statistics.median([run[key] for run in loupe_runs[with_loupe] if key in run] or [None])
                              for with_loupe in (True, False))
-    table = TABLE
+    figures.update(paste_figures)
+    table = TABLE + PASTE_TABLE
     if scaled_runs:
         figures["scaled_start_ms"] = statistics.median(r[0] for r in scaled_runs), figures["start_ms"][0]
         figures["scaled_rest_cpu_ms"] = statistics.median(r[1] for r in scaled_runs), figures["rest_cpu_ms"][0]
     else:
-        table = tuple(row for row in TABLE if not row.key.startswith("scaled_"))
-
-    rows = [(row.label, row.show(figures[row.key][0]), row.show(figures[row.key][1]),
-             row.target(figures[row.key][1]), row.met(*figures[row.key])) for row in table]
-    print(f"Medians of {rounds} rounds under Wine ({subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()}),"
-          f" Xvfb {os.environ.get('DISPLAY', '')}:")
-    print()
-    print("| Figure | pixlin.exe | Baseline | Target | Met |")
-    print("|---|---|---|---|---|")
-    for row in rows:
-        print("| " + " | ".join(row) + " |")
+        table = tuple(row for row in table if not row.key.startswith("scaled_"))
+    print_table(rounds, table, figures)
 
 
 if __name__ == "__main__":
