@@ -9,6 +9,7 @@
 #include "core/colour/css_text.h"
 #include "core/colour/nearest_name.h"
 #include "core/colour/oklch.h"
+#include "core/texts/paste_texts.h"
 #include "core/texts/readout_texts.h"
 
 namespace {
@@ -88,6 +89,26 @@ void BM_PasteForms(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PasteForms);
+
+// Every text a tick writes for a skin with every key, through the picker's own calls; the nearest name, which has a
+// target of its own, is measured below.
+void BM_TickTextsWithEveryKey(benchmark::State& state) {
+    using pixlin::Form1Control;
+    constexpr std::array kPasteForms{Form1Control::lbl_CSSHEX, Form1Control::lbl_CSSRGB, Form1Control::lbl_CSSHSL,
+                                     Form1Control::lbl_HSV,    Form1Control::lbl_OKLCH,  Form1Control::lbl_CONTRAST};
+    cClrModels model;
+    std::size_t next = 0;
+    const pixlin::Rgb white{255, 255, 255};
+    for (auto _ : state) {
+        pixlin::Readouts texts = pixlin::MakeReadouts(kColours[next], model);
+        benchmark::DoNotOptimize(texts);
+        for (const Form1Control readout : kPasteForms) {
+            benchmark::DoNotOptimize(pixlin::PasteFormText(readout, pixlin::RgbOf(kColours[next]), white));
+        }
+        next = (next + 1) % kColours.size();
+    }
+}
+BENCHMARK(BM_TickTextsWithEveryKey);
 
 // The nearest named colour: CIEDE2000 against every entry, whose CIELAB values are worked out once.
 void BM_NearestName(benchmark::State& state) {
