@@ -11,19 +11,25 @@ wine_session_start() {
 
     WINE_SESSION_XVFB_PID=""
     if [ "$want_own_display" = yes ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-        local display_file
-        display_file=$(mktemp)
-        Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-        WINE_SESSION_XVFB_PID=$!
-        for _ in $(seq 100); do
-            [ -s "$display_file" ] && break
-            sleep 0.05
-        done
-        export DISPLAY=":$(cat "$display_file")"
-        rm -f "$display_file"
+        start_virtual_display 1280x800
+        WINE_SESSION_XVFB_PID=$VIRTUAL_DISPLAY_PID
     fi
 
     wine_prefix_start
+}
+
+# Starts a virtual display of the given size (WIDTHxHEIGHT) and makes it DISPLAY; VIRTUAL_DISPLAY_PID is its server.
+start_virtual_display() {
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    VIRTUAL_DISPLAY_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(cat "$display_file")"
+    rm -f "$display_file"
 }
 
 # Starts the server of the prefix in WINEPREFIX, making the prefix first if it is not there. With a dpi, the prefix's

@@ -40,18 +40,25 @@ PANEL_SHADE = (36, 42, 53)
 FIELD = (30, 35, 45)
 FIELD_TOP = (22, 26, 33)
 FIELD_BOTTOM = (62, 71, 88)
-CAPTION = (139, 152, 173)
-HINT = (104, 116, 136)
+# Every text drawn on the panel keeps at least 4.5:1 against it, quiet ones included.
+CAPTION = (150, 163, 184)
+PASTE_CAPTION = (196, 206, 220)
+HINT = (150, 163, 184)
+STATE_TEXT = (160, 172, 192)
 TITLE = (178, 189, 205)
 VALUE_TEXT = (236, 240, 245)
 NAME_FIELD = (255, 255, 255)
 NAME_TEXT = (32, 38, 48)
 SWATCH_RING = (98, 110, 130)
 SWATCH_GAP = (18, 21, 27)
+SLOT = (33, 38, 49)
+ACCENT = (84, 140, 232)
 QUIT_FILL = (186, 78, 78)
 QUIT_CROSS = (250, 236, 236)
 
-WIDTH, HEIGHT = 300, 400
+WIDTH = 360
+MARGIN = 12
+RIGHT = WIDTH - MARGIN
 CORNER = 10
 TAB_WIDTH = 104   # the raised title tab at the top left
 TAB_DROP = 10     # how far the rest of the top edge sits below the tab
@@ -59,35 +66,63 @@ TAB_DROP = 10     # how far the rest of the top edge sits below the tab
 # together span the drop, so the outline stays one unbroken edge.
 TAB_CORNER = TAB_DROP // 2
 FILLET = TAB_DROP - TAB_CORNER
-
-ROW_TOP, ROW_PITCH, ROW_HEIGHT = 38, 22, 20
-CAPTION_X = 120
-FIELD_X, FIELD_W = 164, 124
-# Readout text is drawn from the label's top edge; Arial bold at 13 px needs
-# 15 px of line, so a 16 px label sits two pixels into its 20 px field.
-LABEL_INSET_X, LABEL_INSET_Y, LABEL_H = 6, 2, 16
-
-READOUTS = [  # (layout key, caption)
-    ("rgb", "RGB"),
-    ("hex", "HEX"),
-    ("long", "LONG"),
-    ("hls", "HLS"),
-    ("cmy", "CMY"),
-    ("cmyk", "CMYK"),
-    ("ycbcr", "YCbCr"),
-]
-
-SWATCH_FRAME = (12, ROW_TOP, 96, ROW_PITCH * (len(READOUTS) - 1) + ROW_HEIGHT)
-NAME_FRAME = (50, 200, WIDTH - 12 - 50, 24)
-NAME_INSET_X, NAME_INSET_Y = 6, 4
+SEAM_Y = TAB_DROP + 20
 QUIT_CENTRE, QUIT_RADIUS = (WIDTH - 20, 20), 8
+# Live or frozen, in the title bar beside the tab, where the eye looks for what the window is doing.
+STATE_BOX = (TAB_WIDTH + 14, 13, 200, 16)
 
-# The loupe sits under the readouts, so every place above it is the same as in the loupe-less design. Its box
-# holds a whole grid at the starting factor (33 x 17 cells of 8 px); other factors leave a dark rim.
+# Readout text is drawn from the label's top edge; Arial bold at 13 px needs
+# 15 px of line, so a 16 px label sits a few pixels into its field.
+LABEL_INSET_X, LABEL_H = 6, 16
+SECTION_GAP = 8
+# A caption above a wide field: its line, then the field.
+CAPTION_LINE = 13
+
+# The forms that paste straight into style sheets come first, beside the swatch, each field marked with an accent.
+PASTE_TOP, PASTE_PITCH, PASTE_HEIGHT = 38, 24, 22
+PASTE_CAPTION_X, PASTE_FIELD_X = 114, 170
+PASTE_READOUTS = [("csshex", "CSS HEX"), ("cssrgb", "CSS RGB"), ("csshsl", "CSS HSL"), ("oklch", "OKLCH")]
+PASTE_BOTTOM = PASTE_TOP + PASTE_PITCH * (len(PASTE_READOUTS) - 1) + PASTE_HEIGHT
+SWATCH_FRAME = (MARGIN, PASTE_TOP, 92, PASTE_BOTTOM - PASTE_TOP)
+
+# The history lies under the swatch, full width, so that each slot is large enough to aim at; the division by the
+# count leaves nothing over, so every slot is drawn exactly where its swatch will be.
+HISTORY_COUNT = 8
+HISTORY_CAPTION_Y = PASTE_BOTTOM + SECTION_GAP
+HISTORY_FRAME = (MARGIN, HISTORY_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, 28)
+HISTORY_BOX = (HISTORY_FRAME[0] + 4, HISTORY_FRAME[1] + 2, HISTORY_FRAME[2] - 8, HISTORY_FRAME[3] - 4)
+assert HISTORY_BOX[2] % HISTORY_COUNT == 0
+
+# The contrast compares with the first history slot, so it sits right under the history.
+CONTRAST_TOP = HISTORY_FRAME[1] + HISTORY_FRAME[3] + SECTION_GAP
+CONTRAST_FIELD = (176, CONTRAST_TOP, RIGHT - 176, 22)
+CONTRAST_CAPTION = "CONTRAST VS LAST COPIED"
+
+NAME_FRAME = (56, CONTRAST_TOP + 22 + SECTION_GAP, RIGHT - 56, 24)
+NAME_INSET_X, NAME_INSET_Y = 6, 4
+
+# The nearest name runs to almost 300 px in Arial bold ("mediumspringgreen - ..."): only the full width holds it, so
+# its caption sits above the field.
+NEAREST_CAPTION_Y = NAME_FRAME[1] + NAME_FRAME[3] + SECTION_GAP
+NEAREST_FIELD = (MARGIN, NEAREST_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, 22)
+
+# The classic forms in two columns, as the picker always showed them.
+CLASSIC_TOP, CLASSIC_PITCH, CLASSIC_HEIGHT = NEAREST_FIELD[1] + 22 + SECTION_GAP, 22, 20
+CLASSIC_COLUMNS = [  # (caption x, field x, field width, readouts top down)
+    (MARGIN, 52, 122, [("rgb", "RGB"), ("hex", "HEX"), ("long", "LONG"), ("ycbcr", "YCbCr")]),
+    (186, 226, RIGHT - 226, [("hls", "HLS"), ("hsv", "HSV"), ("cmy", "CMY"), ("cmyk", "CMYK")]),
+]
+CLASSIC_BOTTOM = CLASSIC_TOP + CLASSIC_PITCH * (len(CLASSIC_COLUMNS[0][3]) - 1) + CLASSIC_HEIGHT
+
+# The loupe holds a whole grid at the starting factor (41 x 17 cells of 8 px); other factors leave a dark rim.
 LOUPE_FACTOR = 8
-LOUPE_CELLS = (33, 17)
-LOUPE_FRAME = (12, 234, 276, 142)
-LOUPE_HINT = "Frozen: click a pixel, arrows step \u00b7 wheel zooms"
+LOUPE_CELLS = (41, 17)
+LOUPE_CAPTION_Y = CLASSIC_BOTTOM + SECTION_GAP
+LOUPE_FRAME = (MARGIN, LOUPE_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, 144)
+# Only what holds both live and frozen: the arrow keys step only once a frozen pixel was clicked.
+LOUPE_HINT = "wheel changes the size"
+
+HEIGHT = LOUPE_FRAME[1] + LOUPE_FRAME[3] + MARGIN
 
 SUPERSAMPLE = 4
 
@@ -100,6 +135,22 @@ def colour_ref(rgb):
     """The layout file's colour number: 0x00BBGGRR in decimal."""
     r, g, b = rgb
     return r | (g << 8) | (b << 16)
+
+
+def readout_places():
+    """(layout key, caption, caption position, field) of every readout drawn in a recessed field."""
+    places = []
+    for index, (key, caption) in enumerate(PASTE_READOUTS):
+        top = PASTE_TOP + index * PASTE_PITCH
+        places.append((key, caption, (PASTE_CAPTION_X, top + 6),
+                       (PASTE_FIELD_X, top, RIGHT - PASTE_FIELD_X, PASTE_HEIGHT)))
+    for caption_x, field_x, field_w, readouts in CLASSIC_COLUMNS:
+        for index, (key, caption) in enumerate(readouts):
+            top = CLASSIC_TOP + index * CLASSIC_PITCH
+            places.append((key, caption, (caption_x, top + 5), (field_x, top, field_w, CLASSIC_HEIGHT)))
+    places.append(("contrast", CONTRAST_CAPTION, (MARGIN, CONTRAST_FIELD[1] + 6), CONTRAST_FIELD))
+    places.append(("nearest", "NEAREST NAMED COLOUR", (MARGIN, NEAREST_CAPTION_Y), NEAREST_FIELD))
+    return places
 
 
 def inside_rounded_rect(px, py, left, top, right, bottom, radius):
@@ -138,17 +189,20 @@ def draw_surface():
         x, y, w, h = rect
         return [x * s, y * s, (x + w) * s - 1, (y + h) * s - 1]
 
-    for index in range(len(READOUTS)):
-        field = (FIELD_X, ROW_TOP + index * ROW_PITCH, FIELD_W, ROW_HEIGHT)
+    for _, _, _, field in readout_places():
         recessed_field(d, box, field)
+    # The accent sits left of the label's inset, so no text ever covers it.
+    for index in range(len(PASTE_READOUTS)):
+        top = PASTE_TOP + index * PASTE_PITCH
+        d.rectangle(box((PASTE_FIELD_X + 1, top + 4, 2, PASTE_HEIGHT - 8)), fill=ACCENT)
 
-    sx, sy, sw, sh = SWATCH_FRAME
-    d.rounded_rectangle(box(SWATCH_FRAME), radius=4 * s, fill=SWATCH_RING)
-    d.rounded_rectangle(box((sx + 1, sy + 1, sw - 2, sh - 2)), radius=3 * s, fill=SWATCH_GAP)
-
-    lx, ly, lw, lh = LOUPE_FRAME
-    d.rounded_rectangle(box(LOUPE_FRAME), radius=4 * s, fill=SWATCH_RING)
-    d.rounded_rectangle(box((lx + 1, ly + 1, lw - 2, lh - 2)), radius=3 * s, fill=SWATCH_GAP)
+    for frame in (SWATCH_FRAME, LOUPE_FRAME, HISTORY_FRAME):
+        framed_well(d, box, frame)
+    # Empty slots show as wells of their own, one per swatch, so the count reads before anything was copied.
+    hx, hy, hw, hh = HISTORY_BOX
+    slot_w = hw // HISTORY_COUNT
+    for index in range(HISTORY_COUNT):
+        d.rounded_rectangle(box((hx + index * slot_w + 1, hy + 1, slot_w - 2, hh - 2)), radius=2 * s, fill=SLOT)
 
     nx, ny, nw, nh = NAME_FRAME
     d.rounded_rectangle(box(NAME_FRAME), radius=3 * s, fill=FIELD_BOTTOM)
@@ -166,6 +220,13 @@ def draw_surface():
     return big.reduce(s)
 
 
+def framed_well(d, box, rect):
+    x, y, w, h = rect
+    s = SUPERSAMPLE
+    d.rounded_rectangle(box(rect), radius=4 * s, fill=SWATCH_RING)
+    d.rounded_rectangle(box((x + 1, y + 1, w - 2, h - 2)), radius=3 * s, fill=SWATCH_GAP)
+
+
 def recessed_field(d, box, rect):
     x, y, w, h = rect
     s = SUPERSAMPLE
@@ -180,16 +241,24 @@ def draw_tracked(d, xy, text, fnt, fill, tracking):
     for ch in text:
         d.text((x, y), ch, font=fnt, fill=fill)
         x += fnt.getlength(ch) + tracking
+    return x - tracking
 
 
 def draw_texts(img):
     d = ImageDraw.Draw(img)
     caption_font = font(LIBERATION, "LiberationSans-Bold.ttf", 10)
-    for index, (_, caption) in enumerate(READOUTS):
-        top = ROW_TOP + index * ROW_PITCH
-        draw_tracked(d, (CAPTION_X, top + 5), caption, caption_font, CAPTION, 0.6)
-    name_top = NAME_FRAME[1]
-    draw_tracked(d, (12, name_top + 7), "NAME", caption_font, CAPTION, 0.6)
+    hint_font = font(LIBERATION, "LiberationSans-Regular.ttf", 10)
+    paste_keys = {key for key, _ in PASTE_READOUTS}
+    for key, caption, position, _ in readout_places():
+        draw_tracked(d, position, caption, caption_font, PASTE_CAPTION if key in paste_keys else CAPTION, 0.6)
+    draw_tracked(d, (MARGIN, NAME_FRAME[1] + 7), "NAME", caption_font, CAPTION, 0.6)
+
+    def captioned(y, caption, hint):
+        end = draw_tracked(d, (MARGIN, y), caption, caption_font, CAPTION, 0.6)
+        d.text((end + 6, y - 1), hint, font=hint_font, fill=HINT)
+
+    captioned(HISTORY_CAPTION_Y, "HISTORY", "newest left \u00b7 click one to bring it back")
+    captioned(LOUPE_CAPTION_Y, "LOUPE", LOUPE_HINT)
 
     title_font = font(LIBERATION, "LiberationSans-Bold.ttf", 14)
     logo_x, logo_y = 14, 9
@@ -199,15 +268,6 @@ def draw_texts(img):
         ty = logo_y + (i // 2) * 6
         d.rectangle([tx, ty, tx + 4, ty + 4], fill=tile)
     d.text((logo_x + 17, 6), "Pixlin", font=title_font, fill=TITLE)
-
-    # The freeze key is invisible otherwise; a quiet reminder beside the quit mark.
-    hint = "Ctrl+F12 freeze"
-    hint_font = font(LIBERATION, "LiberationSans-Regular.ttf", 10)
-    hint_right = QUIT_CENTRE[0] - QUIT_RADIUS - 8
-    d.text((hint_right - hint_font.getlength(hint), QUIT_CENTRE[1] - 6), hint, font=hint_font, fill=HINT)
-
-    lx, ly, lw, lh = LOUPE_FRAME
-    d.text((lx + (lw - hint_font.getlength(LOUPE_HINT)) / 2, ly + lh + 7), LOUPE_HINT, font=hint_font, fill=HINT)
 
 
 def compose_skin():
@@ -232,7 +292,7 @@ def compose_skin():
 def draw_tab_seam(img, m):
     """A faint shade line separates the title tab from the readout area."""
     px = img.load()
-    y = TAB_DROP + 20
+    y = SEAM_Y
     for x in range(1, WIDTH - 1):
         if m[x, y] and px[x, y] == PANEL:
             px[x, y] = PANEL_SHADE
@@ -241,10 +301,9 @@ def draw_tab_seam(img, m):
 def layout_lines():
     lines = []
     value_ref = colour_ref(VALUE_TEXT)
-    for index, (key, _) in enumerate(READOUTS):
-        top = ROW_TOP + index * ROW_PITCH
-        lines.append(f"{key}={FIELD_X + LABEL_INSET_X},{top + LABEL_INSET_Y},"
-                     f"{FIELD_W - LABEL_INSET_X - 2},{LABEL_H},{value_ref}")
+    for key, _, _, (fx, fy, fw, fh) in readout_places():
+        inset_y = (fh - LABEL_H) // 2
+        lines.append(f"{key}={fx + LABEL_INSET_X},{fy + inset_y},{fw - LABEL_INSET_X - 2},{LABEL_H},{value_ref}")
     sx, sy, sw, sh = SWATCH_FRAME
     lines.append(f"preview={sx + 2},{sy + 2},{sw - 4},{sh - 4}")
     nx, ny, nw, nh = NAME_FRAME
@@ -258,6 +317,10 @@ def layout_lines():
     lx, ly, lw, lh = LOUPE_FRAME
     zw, zh = (cells * LOUPE_FACTOR for cells in LOUPE_CELLS)
     lines.append(f"zoom={lx + (lw - zw) // 2},{ly + (lh - zh) // 2},{zw},{zh},{LOUPE_FACTOR}")
+    hx, hy, hw, hh = HISTORY_BOX
+    lines.append(f"history={hx},{hy},{hw},{hh},{HISTORY_COUNT}")
+    tx, ty, tw, th = STATE_BOX
+    lines.append(f"state={tx},{ty},{tw},{th},{colour_ref(STATE_TEXT)}")
     return lines
 
 

@@ -14,11 +14,21 @@ clock_box=""
 
 display_scale_cleanup() {
     e2e_cleanup
+    stop_scaled_prefix
+    kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+}
+trap display_scale_cleanup EXIT
+
+stop_scaled_prefix() {
     if [ -n "$SCALED_PREFIX" ]; then
         WINEPREFIX=$SCALED_PREFIX wineserver -k >/dev/null 2>&1 || true
     fi
 }
-trap display_scale_cleanup EXIT
+
+# The default skin at 200 % is taller than the session's screen, so these tests have a display of their own, tall
+# enough at every scale they run, and a prefix of their own at every dpi, 96 included: a prefix's desktop and
+# clipboard stay on the display its server started with.
+start_virtual_display 1280x1200
 
 # Physical pixels for lengths at 100 %: value x dpi / 96, halves to even, as the picker rounds.
 scaled() {
@@ -27,6 +37,7 @@ scaled() {
 
 # From here on the picker starts on a screen of the given dpi.
 use_dpi() {
+    stop_scaled_prefix
     DPI=$1
     SCALED_PREFIX="$SESSION_PREFIX-dpi$DPI"
     export WINEPREFIX=$SCALED_PREFIX
@@ -83,6 +94,7 @@ end_picker() {
 # The whole check at one dpi, after the same picker at 96 dpi has shown where its texts lie.
 expect_scaled_picker() {
     local dpi=$1 skin_bitmap=$E2E_SKIN/pixlin.dat1
+    use_dpi 96
     install_picker
 
     start_and_freeze

@@ -35,11 +35,16 @@ wait_for 5 window_name_is "$PICKER_WINDOW" "X:500   Y:500" || fail "sampling sto
 press_keys "$FOUND_WINDOW" Return
 wait_for 5 about_box_gone || fail "Return did not close the about message"
 
-# A press between the swatch and the readouts drags the window; one on a readout does not.
+# A press between the swatch and the nearest box beside it drags the window; one on a readout does not.
 read -r start_x start_y _ < <(window_geometry "$PICKER_WINDOW")
 read -r swatch_left swatch_top swatch_width swatch_height < <(layout_rect preview)
-read -r rgb_left _ < <(layout_rect rgb)
-press_x=$((start_x + (swatch_left + swatch_width + rgb_left) / 2))
+swatch_right=$((swatch_left + swatch_width))
+beside_left=$(tr -d '\r' <"$PICKER_DIR/pixlin.dat0" |
+    awk -F'[=,]' -v right="$swatch_right" -v top="$swatch_top" -v bottom=$((swatch_top + swatch_height)) '
+        NF >= 5 && $2 >= right && $3 < bottom && $3 + $5 > top && (min == "" || $2 < min) {min = $2}
+        END {print min}')
+[ -n "$beside_left" ] || fail "the layout places no box beside the swatch"
+press_x=$((start_x + (swatch_right + beside_left) / 2))
 press_y=$((start_y + swatch_top + swatch_height / 2))
 # Presses at a spot and moves the pointer down and left in five steps, each awaited by the given check (called
 # with the step's number and the pointer's place), then releases.

@@ -49,7 +49,7 @@ start_picker
 expect_skinned_window_in_corner "default skin"
 
 # Two colours differ in every readout, so between them the window changes in each readout's place and
-# otherwise only in the swatch and the name box.
+# otherwise only in the other boxes the layout places (the swatch, the name box, the newer readouts).
 read -r x y width height < <(window_geometry "$PICKER_WINDOW")
 read -r swatch_left swatch_top swatch_width swatch_height < <(layout_rect preview)
 swatch_x=$((x + swatch_left + swatch_width / 2))
@@ -76,7 +76,7 @@ while IFS='=' read -r name values; do
     IFS=, read -r left top w h _ <<<"${values%$'\r'}"
     places[$name]="$left $top $w $h"
     draw+=(-draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))")
-done < <(grep -E '^(rgb|hex|long|hls|cmy|cmyk|ycbcr|preview|text)=' "$E2E_SKIN/pixlin.dat0")
+done < <(grep -E '^[a-z]+=[0-9]+,[0-9]+,[0-9]+,[0-9]+' "$E2E_SKIN/pixlin.dat0" | grep -v '^zoom=')
 convert -size "${width}x$height" xc:black -fill white "${draw[@]}" "$shots/places.png"
 convert "$shots/places.png" -fill white -draw "$loupe_box" "$shots/allowed.png"
 # White pixels of a black and white picture of the window outside the places in the given mask.
@@ -111,7 +111,7 @@ loupe_mask=()
 xdotool mousemove 20 780
 start_picker
 expect_skinned_window_in_corner "without a zoom line"
-# Outside the readouts, the swatch and the name box every pixel is the bitmap's, the screen's where the key colour is.
+# Outside the boxes the layout places every pixel is the bitmap's, the screen's where the key colour is.
 window_shot "$PICKER_WINDOW" "$shots/no-zoom.png"
 convert "$skin_bitmap" -alpha off -fill "#$root_colour" -opaque "$key" "$shots/bitmap.png"
 compare -metric AE -fuzz 0 "$shots/bitmap.png" "$shots/no-zoom.png" -compose src -highlight-color white \

@@ -23,6 +23,6 @@ status=0
 wine "$tool" preview "$folder" "$folder/vorschau ü.png" --scale 1.5 </dev/null || status=$?
 [ "$status" -eq 1 ] || { echo "FAIL: preview exit $status"; exit 1; }
 size=$(identify -format '%wx%h' "$folder/vorschau ü.png")
-expected=$(identify -format '%[fx:w*3/2]x%[fx:h*3/2]' "$skin/pixlin.dat1")
+expected=$(identify -format '%[fx:round(w*3/2)]x%[fx:round(h*3/2)]' "$skin/pixlin.dat1")
 [ "$size" = "$expected" ] || { echo "FAIL: preview is $size, expected $expected"; exit 1; }
 echo "ok"

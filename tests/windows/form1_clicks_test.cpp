@@ -247,7 +247,12 @@ TEST_F(Form1Clicks, AnyButtonDragsFromTheFreeSurfaceButNotFromALabelOrTheNameBox
 
     sent_.clear();
     for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-        const POINT centre = Centre(form->Label(static_cast<Form1Control>(i)).pixels);
+        const PixelRect place = form->Label(static_cast<Form1Control>(i)).pixels;
+        // A label that only a line of its key brings has no place in this layout, and so nothing to press on.
+        if (place.right <= place.left || place.bottom <= place.top) {
+            continue;
+        }
+        const POINT centre = Centre(place);
         for (const UINT press : presses) {
             SendMessageW(window, press, 0, At(centre));
             // Released beside the label, so that no click follows.

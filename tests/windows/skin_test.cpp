@@ -124,8 +124,8 @@ TEST_F(SkinTest, ABitmapAllOfTheKeyColourLeavesTheWindowNoArea) {
 
 TEST_F(SkinTest, WithoutAUsableSkinBitmapTheWindowWearsTheBuiltInSkin) {
     const Coverage builtIn = BuiltInSkinCoverage();
-    ASSERT_EQ(builtIn.size(), 400u) << "the test program carries the built-in skin";
-    ASSERT_EQ(builtIn.front().size(), 300u);
+    ASSERT_FALSE(builtIn.empty()) << "the test program carries the built-in skin";
+    ASSERT_FALSE(builtIn.front().empty());
 
     const std::string broken = "BM this is no bitmap";
     const std::string empty;
