@@ -194,8 +194,12 @@ void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
         if (IsLabel(control)) {
             EXPECT_TRUE(form->Label(control).place == reading.Control(control).place) << i;
             EXPECT_EQ(form->Label(control).foreColor, static_cast<COLORREF>(reading.Control(control).foreColor)) << i;
+            EXPECT_EQ(form->Shows(control), reading.Shows(control)) << i;
         }
     }
+    const std::optional<PixelRect> historyBox = reading.history ? std::optional(reading.history->box) : std::nullopt;
+    EXPECT_EQ(form->History().Box(), historyBox);
+    EXPECT_EQ(form->History().Count(), reading.history ? reading.history->count : kDefaultHistoryCount);
     EXPECT_EQ(Text1Colour(*form), static_cast<COLORREF>(reading.Control(Form1Control::Text1).foreColor));
     const std::optional<LoupeGeometry> loupe = reading.loupe ? reading.loupe->geometry : std::nullopt;
     EXPECT_EQ(form->Loupe().Geometry(), loupe);
@@ -204,6 +208,11 @@ void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
     if (dpi == kStandardDpi) {
         EXPECT_EQ(ShownPixels(*form, row.control), row.pixels);
         EXPECT_EQ(loupe ? std::optional(loupe->grid) : std::nullopt, row.loupeGrid);
+        EXPECT_EQ(!IsLabel(row.control) || form->Shows(row.control), row.shown);
+        EXPECT_EQ(form->History().Box(), row.historyBox);
+        if (row.historyBox) {
+            EXPECT_EQ(form->History().Count(), row.historyCount);
+        }
     }
 }
 
