@@ -167,6 +167,8 @@ std::optional<BYTE> Alpha(const Form1& form) {
 // The window takes exactly what the one reading gives for its scale and client area; at 100 % that is what the row
 // says the picker does.
 void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
+    // The window of the row before has ended with a WM_QUIT, which would end this row's message box at once.
+    DrainMessages();
     const ScratchDir folder;
     folder.Write(L"pixlin.dat0", row.layout);
     folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
