@@ -16,7 +16,7 @@ std::optional<PixelRect> Form1History::PixelsAt(const DisplayScale& scale) const
     return place_ ? std::optional(ToPixels(*place_, scale)) : std::nullopt;
 }
 
-// Only the swatches change: the readouts beside them are left as they are.
+// Only the box is drawn again: at a copy the rest of the window stays as it was.
 void Form1History::Add(HWND window, const HistoryEntry& entry) {
     colours_.Add(entry);
     if (box_) {
