@@ -97,6 +97,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 guard_.Run(hwnd_, [this] { ToggleSampling(); });
                 return 0;
             }
+            if (copyHotkey_.IsPressedBy(wParam)) {
+                guard_.Run(hwnd_, [this] { OnCopyKey(); });
+                return 0;
+            }
             break;
         case WM_DPICHANGED:
             guard_.Run(hwnd_, [this, wParam, lParam] {

@@ -9,11 +9,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/base/point.h"
 #include "core/colour/clr_models.h"
 #include "core/skin/display_scale.h"
 #include "core/skin/form1_design.h"
+#include "picker/form1_history.h"
 #include "picker/form1_loupe.h"
 #include "picker/handler_guard.h"
 #include "picker/paint_buffer.h"
@@ -99,6 +101,14 @@ public:
     void lbl_RGB_Click();
     void lbl_YCBCR_Click();
     void lbl_Shape_Click();
+    void lbl_CSSHEX_Click();
+    void lbl_CSSRGB_Click();
+    void lbl_CSSHSL_Click();
+    void lbl_HSV_Click();
+    void lbl_OKLCH_Click();
+    void lbl_NEAREST_Click();
+    void lbl_CONTRAST_Click();
+    void lbl_STATE_Click();
     void PlaySound();
 
     Timer& Timer1() noexcept { return *timer1_; }
@@ -108,6 +118,9 @@ public:
     const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     HWND Text1() const noexcept { return text1_; }
     const Form1Loupe& Loupe() const noexcept { return loupe_; }
+    const Form1History& History() const noexcept { return history_; }
+    // Whether the skin brings a label into the window: every label but a newer one that no line of the layout placed.
+    bool Shows(Form1Control label) const noexcept { return shown_[IndexOf(label)]; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
     float Width() const;
@@ -142,6 +155,7 @@ private:
         std::array<PixelRect, kForm1LabelCount> labels;
         PixelRect shape1;
         PixelRect text1;
+        std::optional<PixelRect> history;
     };
     ControlPixels PixelsAt(const DisplayScale& scale) const;
     void MoveControls(const ControlPixels& pixels);
@@ -159,11 +173,14 @@ private:
     bool LoadSkinLayout();
     LayoutContext LayoutContextNow() const;
     void ApplyLayout(const SkinLayout& layout);
+    void ShowNewLabels(const SkinLayout& layout);
 
     // Sampling.
     void ShowSample(Point pixel, std::optional<COLORREF> colour);
     void ShowColour(COLORREF colour);
     void ShowNoColour();
+    // The newer readouts the skin shows, for the pick's colour value.
+    void ShowPasteForms(COLORREF colour);
     void SetLabelCaption(Form1Control label, std::string caption);
     void SetText1Text(const std::string& text);
     void SetShapeFill(std::optional<COLORREF> fill);
@@ -176,9 +193,15 @@ private:
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
     void CopyReadout(Form1Control readout);
+    // The pick's colour goes to the history once a copy of it is on the clipboard.
+    void RecordCopy();
+    void OnCopyKey();
 
     // The hot key stops and resumes sampling; the arrow keys and the wheel work the loupe.
     void ToggleSampling();
+    void SetSampling(bool live);
+    void ShowState();
+    void PickFromHistory(const HistoryEntry& entry);
     bool MoveLoupeSelection(int16_t keyCode, int16_t shift);
     void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
@@ -201,6 +224,9 @@ private:
     std::wstring programDirectory_;
 
     std::array<LabelControl, kForm1LabelCount> labels_;
+    std::array<bool, kForm1LabelCount> shown_{};
+    // The newer readouts among the shown labels: a tick works out their texts and no others.
+    std::vector<Form1Control> pasteForms_;
     ShapeControl shape1_;
     HWND text1_ = nullptr;
     TwipsRect text1Place_ = kText1Design;
@@ -212,7 +238,14 @@ private:
 
     // Ctrl+F12, held from start-up until the window unloads, unless another window holds it already.
     GlobalHotkey hotkey_;
+    // Ctrl+F11 copies the pick in the form of the readout clicked last; held like Ctrl+F12.
+    GlobalHotkey copyHotkey_;
+    Form1Control copyForm_ = Form1Control::lbl_CSSHEX;
     Form1Loupe loupe_;
+    Form1History history_;
+    // The pixel the readouts show and its colour value; no colour before the first sample or for an unreadable pixel.
+    Point pickPixel_;
+    std::optional<COLORREF> pickColour_;
     // After sampling resumes or a layout is applied, the first tick samples even where the pointer stayed: the loupe
     // may show another pixel.
     bool sampleNextTick_ = false;

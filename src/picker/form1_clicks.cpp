@@ -6,7 +6,6 @@
 #include "picker/event_arguments.h"
 #include "picker/form1_bindings.h"
 #include "picker/resource.h"
-#include "win32/clipboard_text.h"
 #include "win32/message_box.h"
 #include "win32/wide_text.h"
 
@@ -31,7 +30,7 @@ std::wstring ShortDateToday() {
 std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     std::array<PixelRect, kForm1LabelCount> rects;
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        rects[i] = labels_[i].pixels;
+        rects[i] = shown_[i] ? labels_[i].pixels : PixelRect{};
     }
     const auto index = TopmostAt(rects, x, y);
     if (!index) {
@@ -40,8 +39,8 @@ std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
     return static_cast<Form1Control>(*index);
 }
 
-// A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, and a
-// press beside both drags the window.
+// A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, one on a
+// history swatch brings its colour back, and a press beside them all drags the window.
 void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
     pressedLabel_ = LabelAtPixel(x, y);
     if (pressedLabel_) {
@@ -52,14 +51,18 @@ void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
         if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
             ShowSample(pick->pixel, pick->colour);
         }
+    } else if (history_.Contains(x, y)) {
+        if (const std::optional<HistoryEntry> entry = history_.EntryAt(x, y)) {
+            PickFromHistory(*entry);
+        }
     } else {
         Form_MouseDown(kLeftButton, ShiftState(), scale_.Twips(x), scale_.Twips(y));
     }
 }
 
-// Labels take clicks of the left button only; the other buttons press on them to no effect.
+// Labels, the loupe and the history take the left button only; the other buttons press on them to no effect.
 void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
-    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y)) {
+    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y) && !history_.Contains(x, y)) {
         Form_MouseDown(button, shift, scale_.Twips(x), scale_.Twips(y));
     }
 }
@@ -106,14 +109,36 @@ void Form1::lbl_YCBCR_Click() {
     CopyReadout(Form1Control::lbl_YCBCR);
 }
 
-// Another program holding the clipboard is no reason to end the picker: the clipboard keeps what it had, and the
-// warning beep instead of the click tells the user that nothing was copied.
-void Form1::CopyReadout(Form1Control readout) {
-    if (!PutTextOnClipboard(hwnd_, Label(readout).caption)) {
-        MessageBeep(MB_ICONWARNING);
-        return;
-    }
-    PlaySound();
+void Form1::lbl_CSSHEX_Click() {
+    CopyReadout(Form1Control::lbl_CSSHEX);
+}
+
+void Form1::lbl_CSSRGB_Click() {
+    CopyReadout(Form1Control::lbl_CSSRGB);
+}
+
+void Form1::lbl_CSSHSL_Click() {
+    CopyReadout(Form1Control::lbl_CSSHSL);
+}
+
+void Form1::lbl_HSV_Click() {
+    CopyReadout(Form1Control::lbl_HSV);
+}
+
+void Form1::lbl_OKLCH_Click() {
+    CopyReadout(Form1Control::lbl_OKLCH);
+}
+
+void Form1::lbl_NEAREST_Click() {
+    CopyReadout(Form1Control::lbl_NEAREST);
+}
+
+void Form1::lbl_CONTRAST_Click() {
+    CopyReadout(Form1Control::lbl_CONTRAST);
+}
+
+void Form1::lbl_STATE_Click() {
+    ToggleSampling();
 }
 
 // The click is a nicety: whatever goes wrong with it, the copy has been made.

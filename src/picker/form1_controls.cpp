@@ -61,6 +61,7 @@ void Form1::CreateWindowAndControls() {
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i].place = kLabelDesign[i].place;
+        shown_[i] = !IsOptional(static_cast<Form1Control>(i));
     }
     shape1_.place = kShape1Design;
     CreateText1(instance);
@@ -103,6 +104,7 @@ Form1::ControlPixels Form1::PixelsAt(const DisplayScale& scale) const {
     }
     pixels.shape1 = ToPixels(shape1_.place, scale);
     pixels.text1 = ToPixels(text1Place_, scale);
+    pixels.history = history_.PixelsAt(scale);
     return pixels;
 }
 
@@ -111,6 +113,7 @@ void Form1::MoveControls(const ControlPixels& pixels) {
         labels_[i].pixels = pixels.labels[i];
     }
     shape1_.pixels = pixels.shape1;
+    history_.Move(pixels.history);
     const PixelRect& text1 = pixels.text1;
     MoveWindow(text1_, text1.left, text1.top, text1.right - text1.left, text1.bottom - text1.top, TRUE);
 }

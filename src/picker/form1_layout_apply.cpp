@@ -2,6 +2,7 @@
 
 #include "core/base/skip_on_failure.h"
 #include "core/skin/skin_layout.h"
+#include "core/texts/paste_texts.h"
 #include "win32/betriebssystem_version.h"
 #include "win32/trans.h"
 
@@ -27,6 +28,7 @@ void Form1::ApplyLayout(const SkinLayout& layout) {
         labels_[i].pixels = layout.controls[i].pixels;
         labels_[i].foreColor = static_cast<COLORREF>(layout.controls[i].foreColor);
     }
+    ShowNewLabels(layout);
     const ControlLayout& shape = layout.Control(Form1Control::Shape1);
     shape1_.place = shape.place;
     shape1_.pixels = shape.pixels;
@@ -49,11 +51,27 @@ void Form1::ApplyLayout(const SkinLayout& layout) {
             }
         });
     }
+    if (layout.history) {
+        history_.Place(*layout.history);
+    }
     if (layout.loupe) {
         loupe_.Place(layout.loupe->place, layout.loupe->factor);
     }
     SkipOnFailure([this] { ArrangeLoupe(); });
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// A newer label comes into the window only with a line of its key; a skin without one costs nothing per tick.
+void Form1::ShowNewLabels(const SkinLayout& layout) {
+    pasteForms_.clear();
+    for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
+        const auto label = static_cast<Form1Control>(i);
+        shown_[i] = layout.Shows(label);
+        if (shown_[i] && IsOptional(label) && IsReadout(label)) {
+            pasteForms_.push_back(label);
+        }
+    }
+    ShowState();
 }
 
 void Form1::ArrangeLoupe() {

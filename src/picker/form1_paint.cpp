@@ -68,6 +68,7 @@ void Form1::OnPaint() {
         FillRect(buffer, &swatch, fill.get());
     }
     loupe_.Paint(buffer);
+    history_.Paint(buffer);
     SetBkMode(buffer, TRANSPARENT);
     for (const LabelControl& label : labels_) {
         RECT place = ToRect(label.pixels);

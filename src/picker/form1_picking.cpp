@@ -1,5 +1,7 @@
 #include "picker/form1.h"
 
+#include "core/texts/paste_texts.h"
+
 namespace pixlin {
 namespace {
 
@@ -10,21 +12,40 @@ constexpr int16_t kShiftMask = 1;
 }  // namespace
 
 void Form1::ToggleSampling() {
-    const bool resume = !timer1_->Enabled();
-    if (!timer1_->SetEnabled(resume)) {
+    SetSampling(!timer1_->Enabled());
+}
+
+void Form1::SetSampling(bool live) {
+    if (!timer1_->SetEnabled(live)) {
         // Still frozen: the pick on screen stays true, and the beep says the key did nothing.
         MessageBeep(MB_ICONWARNING);
         return;
     }
+    ShowState();
     if (!loupe_.Active()) {
         return;
     }
-    if (resume) {
+    if (live) {
         loupe_.Release();
         sampleNextTick_ = true;
     } else {
         loupe_.Hold(hwnd_);
     }
+}
+
+void Form1::ShowState() {
+    if (Shows(Form1Control::lbl_STATE)) {
+        SetLabelCaption(Form1Control::lbl_STATE, StateText(!timer1_->Enabled()));
+    }
+}
+
+// A colour brought back stays until the user resumes: sampling freezes as the hot key freezes it, so the hot key
+// resumes it too. The caption shows where the colour was picked.
+void Form1::PickFromHistory(const HistoryEntry& entry) {
+    if (timer1_->Enabled()) {
+        SetSampling(false);
+    }
+    ShowSample(entry.pickedAt, RGB(entry.colour.r, entry.colour.g, entry.colour.b));
 }
 
 // Arrows belong to the loupe only while it holds a picture; true when the key was used.

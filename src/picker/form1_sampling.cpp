@@ -1,5 +1,6 @@
 #include "picker/form1.h"
 
+#include "core/texts/paste_texts.h"
 #include "core/texts/readout_texts.h"
 #include "win32/wide_text.h"
 
@@ -48,6 +49,8 @@ void Form1::Timer1_Timer() {
 
 // A pixel picked in the loupe shows exactly as if the pointer had sampled it.
 void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
+    pickPixel_ = pixel;
+    pickColour_ = colour;
     SetWindowTextW(hwnd_, Widen(CaptionText(pixel.x, pixel.y)).c_str());
     if (colour) {
         ShowColour(*colour);
@@ -71,6 +74,15 @@ void Form1::ShowColour(COLORREF colour) {
     SetLabelCaption(Form1Control::lbl_CMYK, std::move(texts.cmyk));
     SetLabelCaption(Form1Control::lbl_CMY, std::move(texts.cmy));
     SetLabelCaption(Form1Control::lbl_HLS, std::move(texts.hls));
+    ShowPasteForms(picture1_->BackColor());
+}
+
+void Form1::ShowPasteForms(COLORREF colour) {
+    const Rgb channels = RgbOf(static_cast<int32_t>(colour));
+    const std::optional<Rgb> against = history_.Latest();
+    for (const Form1Control readout : pasteForms_) {
+        SetLabelCaption(readout, PasteFormText(readout, channels, against));
+    }
 }
 
 void Form1::ShowNoColour() {
@@ -78,6 +90,9 @@ void Form1::ShowNoColour() {
     for (const Form1Control readout :
          {Form1Control::lbl_LONG, Form1Control::lbl_RGB, Form1Control::lbl_HEX, Form1Control::lbl_YCBCR,
           Form1Control::lbl_CMYK, Form1Control::lbl_CMY, Form1Control::lbl_HLS}) {
+        SetLabelCaption(readout, std::string());
+    }
+    for (const Form1Control readout : pasteForms_) {
         SetLabelCaption(readout, std::string());
     }
     SetText1Text(std::string());

@@ -13,6 +13,7 @@ namespace {
 constexpr UINT kTimer1IntervalMs = 10;
 // Every copy of the program names its hot key alike: the system gives them one atom, and the key to the first.
 constexpr wchar_t kHotkeyName[] = L"MyHotKey";
+constexpr wchar_t kCopyHotkeyName[] = L"PixlinCopyKey";
 constexpr wchar_t kSkinPictureFileName[] = L"pixlin.dat1";
 
 }  // namespace
@@ -27,6 +28,7 @@ void Form1::Form_Load() {
 
     SetTopmost(hwnd_, true);
     hotkey_ = GlobalHotkey(hwnd_, kHotkeyName, MOD_CONTROL, VK_F12);
+    copyHotkey_ = GlobalHotkey(hwnd_, kCopyHotkeyName, MOD_CONTROL, VK_F11);
 
     SkipOnFailure([this] { LoadSkinPicture(); });
     SizeToPicture();

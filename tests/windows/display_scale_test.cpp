@@ -88,7 +88,9 @@ protected:
     ~DisplayScaleTest() override { DrainMessages(); }
 
     std::unique_ptr<Form1> Start(std::optional<int32_t> dpi) {
-        scratch_.Write(L"pixlin.dat0", "rgb=2,1,7,3,255\r\ntext=1,4,9,2,0\r\npreview=9,0,3,2\r\n");
+        scratch_.Write(
+            L"pixlin.dat0",
+            "rgb=2,1,7,3,255\r\ntext=1,4,9,2,0\r\npreview=9,0,3,2\r\nstate=3,2,5,1,0\r\nhistory=1,5,9,1,3\r\n");
         scratch_.Write(L"pixlin.dat1", BmpFromRows(kArt, kPalette));
         Form1Args args;
         args.programDirectory = scratch_.Root();
@@ -105,6 +107,8 @@ protected:
         EXPECT_EQ(RegionCoverage(form.hwnd()), Enlarged(kArt, scale)) << dpi;
         EXPECT_EQ(form.Label(Form1Control::lbl_RGB).pixels, Scaled(2, 1, 7, 3, scale)) << dpi;
         EXPECT_EQ(form.Shape1().pixels, Scaled(9, 0, 3, 2, scale)) << dpi;
+        EXPECT_EQ(form.Label(Form1Control::lbl_STATE).pixels, Scaled(3, 2, 5, 1, scale)) << dpi;
+        EXPECT_EQ(form.History().Box(), Scaled(1, 5, 9, 1, scale)) << dpi;
         EXPECT_EQ(ChildPlace(form.hwnd(), form.Text1()), Scaled(1, 4, 9, 2, scale)) << dpi;
         // A control the layout does not place keeps its design place, scaled alike: 1935, 4095 twips at 100 %.
         const PixelRect hls = form.Label(Form1Control::lbl_HLS).pixels;
@@ -114,6 +118,7 @@ protected:
         EXPECT_EQ(FontHeight(form.Label(Form1Control::lbl_RGB).font), -std::lround(std::nearbyint(9.75 * dpi / 72)))
             << dpi;
         EXPECT_EQ(Text1FontHeight(form.Text1()), -std::lround(std::nearbyint(9.0 * dpi / 72))) << dpi;
+        EXPECT_EQ(FontHeight(form.Label(Form1Control::lbl_STATE).font), Text1FontHeight(form.Text1())) << dpi;
     }
 
     ScratchDir scratch_;

@@ -247,12 +247,11 @@ TEST_F(Form1Clicks, AnyButtonDragsFromTheFreeSurfaceButNotFromALabelOrTheNameBox
 
     sent_.clear();
     for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
-        const PixelRect place = form->Label(static_cast<Form1Control>(i)).pixels;
-        // A label that only a line of its key brings has no place in this layout, and so nothing to press on.
-        if (place.right <= place.left || place.bottom <= place.top) {
+        // A label the skin does not show is no label: a press where it would be is a press on the surface.
+        if (!form->Shows(static_cast<Form1Control>(i))) {
             continue;
         }
-        const POINT centre = Centre(place);
+        const POINT centre = Centre(form->Label(static_cast<Form1Control>(i)).pixels);
         for (const UINT press : presses) {
             SendMessageW(window, press, 0, At(centre));
             // Released beside the label, so that no click follows.
@@ -311,8 +310,8 @@ TEST_F(Form1Clicks, TheHotKeyFreezesAndResumesTheRunningPicker) {
     EXPECT_EQ(Caption(form->hwnd()), "X:330   Y:440");
 }
 
-// Only one window in the system holds Ctrl+F12: a second picker runs without it and says nothing, and the first keeps
-// it, also once the second has gone. No copy leaves a reference to the hot key's atom behind.
+// Only one window in the system holds Ctrl+F12, and one Ctrl+F11: a second picker runs without them and says nothing,
+// and the first keeps them, also once the second has gone. No copy leaves a reference to a hot key's atom behind.
 TEST_F(Form1Clicks, ASecondPickerRunsWithoutTheHotKeyAndSaysNothing) {
     auto first = MakeForm(RGB(255, 128, 0), true);
     const ATOM hotkey = GlobalFindAtomW(L"MyHotKey");
@@ -327,19 +326,30 @@ TEST_F(Form1Clicks, ASecondPickerRunsWithoutTheHotKeyAndSaysNothing) {
 
     SendMessageW(second->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
     EXPECT_TRUE(second->Timer1().Enabled()) << "the second picker took a hot key it does not hold";
+    const ATOM copyKey = GlobalFindAtomW(L"PixlinCopyKey");
+    ASSERT_NE(copyKey, 0);
+    SetCursorPos(303, 400);
+    second->Timer1_Timer();
+    PutPictureAndPrivateData(clipboardUser_.get());
+    SendMessageW(second->hwnd(), WM_HOTKEY, copyKey, MAKELPARAM(MOD_CONTROL, VK_F11));
+    EXPECT_EQ(ReadClipboard().formats.count(CF_UNICODETEXT), 0u) << "the second picker took the copy key";
     SendMessageW(first->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
     EXPECT_FALSE(first->Timer1().Enabled());
 
     second.reset();
     const TestWindow other;
     EXPECT_FALSE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12)) << "the first picker lost the hot key";
+    EXPECT_FALSE(RegisterHotKey(other.get(), 2, MOD_CONTROL, VK_F11)) << "the first picker lost the copy key";
     SendMessageW(first->hwnd(), WM_HOTKEY, hotkey, MAKELPARAM(MOD_CONTROL, VK_F12));
     EXPECT_TRUE(first->Timer1().Enabled());
 
     first.reset();
     EXPECT_EQ(GlobalFindAtomW(L"MyHotKey"), 0);
+    EXPECT_EQ(GlobalFindAtomW(L"PixlinCopyKey"), 0);
     EXPECT_TRUE(RegisterHotKey(other.get(), 1, MOD_CONTROL, VK_F12));
+    EXPECT_TRUE(RegisterHotKey(other.get(), 2, MOD_CONTROL, VK_F11));
     UnregisterHotKey(other.get(), 1);
+    UnregisterHotKey(other.get(), 2);
 }
 
 }  // namespace

@@ -167,6 +167,8 @@ std::optional<BYTE> Alpha(const Form1& form) {
 // The window takes exactly what the one reading gives for its scale and client area; at 100 % that is what the row
 // says the picker does.
 void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
+    // The window of the row before has ended with a WM_QUIT, which would end this row's message box at once.
+    DrainMessages();
     const ScratchDir folder;
     folder.Write(L"pixlin.dat0", row.layout);
     folder.Write(L"pixlin.dat1", testing::LayoutRowSkin());
@@ -194,8 +196,12 @@ void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
         if (IsLabel(control)) {
             EXPECT_TRUE(form->Label(control).place == reading.Control(control).place) << i;
             EXPECT_EQ(form->Label(control).foreColor, static_cast<COLORREF>(reading.Control(control).foreColor)) << i;
+            EXPECT_EQ(form->Shows(control), reading.Shows(control)) << i;
         }
     }
+    const std::optional<PixelRect> historyBox = reading.history ? std::optional(reading.history->box) : std::nullopt;
+    EXPECT_EQ(form->History().Box(), historyBox);
+    EXPECT_EQ(form->History().Count(), reading.history ? reading.history->count : kDefaultHistoryCount);
     EXPECT_EQ(Text1Colour(*form), static_cast<COLORREF>(reading.Control(Form1Control::Text1).foreColor));
     const std::optional<LoupeGeometry> loupe = reading.loupe ? reading.loupe->geometry : std::nullopt;
     EXPECT_EQ(form->Loupe().Geometry(), loupe);
@@ -204,6 +210,11 @@ void ExpectAppliesTheReading(const LayoutRow& row, int32_t dpi) {
     if (dpi == kStandardDpi) {
         EXPECT_EQ(ShownPixels(*form, row.control), row.pixels);
         EXPECT_EQ(loupe ? std::optional(loupe->grid) : std::nullopt, row.loupeGrid);
+        EXPECT_EQ(!IsLabel(row.control) || form->Shows(row.control), row.shown);
+        EXPECT_EQ(form->History().Box(), row.historyBox);
+        if (row.historyBox) {
+            EXPECT_EQ(form->History().Count(), row.historyCount);
+        }
     }
 }
 
