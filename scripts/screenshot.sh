@@ -5,7 +5,8 @@
 #     bash scripts/screenshot.sh [output.png] [dpi] [scene]   # default: docs/screenshot.png, 96 dpi (100 %), plain
 #
 # Another dpi shows the picker on a screen of that scale (144 is 150 %), from a Wine prefix of that resolution.
-# The plain scene samples a cornflower blue desktop; the text scene puts a card of anti-aliased text beside the
+# The plain scene copies a few colours with the copy key, white last, then samples a cornflower blue desktop, so that
+# the history and the contrast against white show; the text scene puts a card of anti-aliased text beside the
 # window and the pointer on a letter's edge, so the loupe shows how the letter is blended into the paper.
 set -euo pipefail
 
@@ -22,8 +23,9 @@ cmake --build --preset windows --target pixlin -j "$(nproc)" >/dev/null
 source scripts/wine-session.sh
 scaled_prefix=""
 trap '[ -z "$scaled_prefix" ] || WINEPREFIX=$scaled_prefix wineserver -k >/dev/null 2>&1 || true; wine_session_end' EXIT
-# A virtual display even where there is a real one, so the picture never shows anyone's desktop.
-wine_session_start "$root" yes
+# A virtual display even where there is a real one, so the picture never shows anyone's desktop; tall enough for the
+# default skin at 150 %.
+wine_session_start "$root" yes 1280x1024
 if [ "$dpi" != 96 ]; then
     scaled_prefix=$WINEPREFIX-dpi$dpi
     export WINEPREFIX=$scaled_prefix
@@ -49,6 +51,18 @@ if [ "$scene" = text ]; then
     left=$((card_left - margin))
     xdotool mousemove "$pointer_x" "$pointer_y"
 else
+    # The picker samples when the pointer moves: a step of one pixel after each new desktop colour.
+    step=0
+    for colour in '#ff8c00' '#2e8b57' '#4b0082' '#ffffff'; do
+        xsetroot -solid "$colour"
+        step=$((step + 1))
+        xdotool mousemove "$((300 + step))" 300
+        sleep 0.3
+        # Under Wine a hot key reaches a program only while one of its windows has the focus.
+        xdotool windowfocus --sync "$window" key ctrl+F11
+        sleep 0.2
+    done
+    xsetroot -solid '#6495ed'
     xdotool mousemove 300 300
 fi
 sleep 1

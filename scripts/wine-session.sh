@@ -1,8 +1,9 @@
 # Sourced by the run and test scripts: a virtual display (unless one is given) and a
 # warm Wine prefix of the project's own, torn down by wine_session_end.
 
+# The display is 1280 x 800 unless a third argument gives another WIDTHxHEIGHT.
 wine_session_start() {
-    local root=$1 want_own_display=$2
+    local root=$1 want_own_display=$2 display_size=${3:-1280x800}
     export WINEPREFIX="$root/build/wine-prefix"
     export WINEDEBUG=-all
     # No sound device on build machines, and no .NET or HTML engine needed.
@@ -11,7 +12,7 @@ wine_session_start() {
 
     WINE_SESSION_XVFB_PID=""
     if [ "$want_own_display" = yes ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-        start_virtual_display 1280x800
+        start_virtual_display "$display_size"
         WINE_SESSION_XVFB_PID=$VIRTUAL_DISPLAY_PID
     fi
 
