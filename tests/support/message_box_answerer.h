@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
@@ -18,8 +19,9 @@ public:
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
     ~MessageBoxAnswerer() { Wait(); }
 
-    // The texts of the box's parts; none when no box came within five seconds.
+    // The texts of the box's parts; none when no box came within five seconds and before this call.
     const std::vector<std::wstring>& Wait() {
+        waited_ = true;
         if (thread_.joinable()) {
             thread_.join();
         }
@@ -33,15 +35,16 @@ public:
     }
 
 private:
+    // Looks on while the test has not asked yet: a box that comes late on a busy machine would otherwise stay up with
+    // nobody to answer it, and the test would hang instead of failing.
     void Answer() {
-        for (int attempt = 0; attempt < 500; ++attempt) {
+        const ULONGLONG start = GetTickCount64();
+        while (!waited_ || GetTickCount64() - start < 5000) {
             const HWND box = FindWindowW(L"#32770", title_.empty() ? nullptr : title_.c_str());
             if (box != nullptr) {
                 EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts_));
                 // The message text of a message box is its static control 0xFFFF.
-                wchar_t text[512] = {};
-                GetDlgItemTextW(box, 0xFFFF, text, 512);
-                message_ = text;
+                message_ = Text(GetDlgItem(box, 0xFFFF));
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
                 return;
             }
@@ -49,16 +52,24 @@ private:
         }
     }
 
-    static BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
+    // Reading another thread's window sends it WM_GETTEXT. A box that closed by itself leaves its thread in Wait(),
+    // answering no messages: the read then gives up instead of waiting on that thread for ever.
+    static std::wstring Text(HWND window) {
         wchar_t text[512] = {};
-        GetWindowTextW(child, text, 512);
-        reinterpret_cast<std::vector<std::wstring>*>(texts)->emplace_back(text);
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 2000, &length);
+        return text;
+    }
+
+    static BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
+        reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(Text(child));
         return TRUE;
     }
 
     std::wstring title_;
     std::vector<std::wstring> texts_;
     std::optional<std::wstring> message_;
+    std::atomic<bool> waited_{false};
     std::thread thread_;
 };
 

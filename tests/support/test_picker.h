@@ -4,6 +4,8 @@
 
 #include "picker/form1.h"
 
+#include <windows.h>
+
 #include <memory>
 
 namespace pixlin::testing {
@@ -11,6 +13,10 @@ namespace pixlin::testing {
 // A picker whose timer runs only when asked: otherwise only the test's own ticks sample. Null window when
 // start-up ended the program.
 inline std::unique_ptr<Form1> StartPicker(Form1Args args, bool sampling = false) {
+    // A picker the test ended before left its WM_QUIT for a message loop that never ran: a message box of this one
+    // would take it and close at once, before anyone could read or answer it.
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     auto form = std::make_unique<Form1>(std::move(args));
     if (form->hwnd() != nullptr) {
         form->Timer1().SetEnabled(sampling);
