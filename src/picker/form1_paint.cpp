@@ -70,7 +70,8 @@ void Form1::OnPaint() {
     loupe_.Paint(buffer);
     history_.Paint(buffer);
     SetBkMode(buffer, TRANSPARENT);
-    for (const LabelControl& label : labels_) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const LabelControl& label = labels_[i];
         RECT place = ToRect(label.pixels);
         if (label.caption.empty() || !RectInRegion(update.get(), &place)) {
             continue;
@@ -78,8 +79,16 @@ void Form1::OnPaint() {
         const SelectedObject selectedFont(buffer, label.font);
         SetTextColor(buffer, label.foreColor);
         const std::wstring caption = Widen(label.caption);
-        DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &place,
-                  DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        if (IsOptional(static_cast<Form1Control>(i))) {
+            // The newer texts have blanks ("rgb(255, 128, 0)"): one line, cut at the box's edge, never broken at a
+            // blank into a second line the box has no room for. Without DrawText's line breaking it is cheaper too,
+            // and these change on every move.
+            ExtTextOutW(buffer, place.left, place.top, ETO_CLIPPED, &place, caption.c_str(),
+                        static_cast<UINT>(caption.size()), nullptr);
+        } else {
+            DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &place,
+                      DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        }
     }
     if (picture1_) {
         picture1_->Paint(buffer);

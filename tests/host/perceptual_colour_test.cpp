@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/colour/ciede2000.h"
+#include "core/colour/colour_names.h"
 #include "core/colour/contrast.h"
 #include "core/colour/nearest_name.h"
 #include "core/colour/oklch.h"
@@ -112,6 +116,45 @@ TEST(NearestName, EveryColourGetsOne) {
     for (const auto& row : rows) {
         EXPECT_EQ(NearestNameText(row.colour), row.text);
     }
+}
+
+// The search passes over entries by a lower bound; on a grid through the whole cube it finds what trying every entry
+// of the table finds, ties to the earlier entry included.
+TEST(NearestName, TheBoundedSearchFindsWhatTryingEveryEntryFinds) {
+    std::vector<Lab> labs;
+    for (const auto& named : kNamedColours) {
+        std::uint32_t value = 0;
+        std::from_chars(named.code.data() + 2, named.code.data() + 8, value, 16);
+        labs.push_back(LabOf({static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                              static_cast<std::uint8_t>(value)}));
+    }
+    const std::string approximately = "\xE2\x89\x88 ";
+    int compared = 0;
+    for (int r = 0; r < 256; r += 6) {
+        for (int g = 1; g < 256; g += 6) {
+            for (int b = 2; b < 256; b += 6) {
+                const Rgb colour{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                                 static_cast<std::uint8_t>(b)};
+                const std::string text = NearestNameText(colour);
+                if (text.rfind(approximately, 0) != 0) {
+                    continue;
+                }
+                const Lab lab = LabOf(colour);
+                std::size_t nearest = 0;
+                double best = Ciede2000(lab, labs[0]);
+                for (std::size_t i = 1; i < labs.size(); ++i) {
+                    if (const double distance = Ciede2000(lab, labs[i]); distance < best) {
+                        best = distance;
+                        nearest = i;
+                    }
+                }
+                ASSERT_EQ(text, approximately + std::string(kNamedColours[nearest].name))
+                    << int(colour.r) << "," << int(colour.g) << "," << int(colour.b);
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 70000);
 }
 
 }  // namespace

@@ -17,4 +17,11 @@ Lab LabOf(Rgb colour) noexcept;
 // The CIEDE2000 colour difference with kL = kC = kH = 1.
 double Ciede2000(const Lab& first, const Lab& second) noexcept;
 
+// The weight S_L that divides the lightness difference, for the mean lightness of two colours.
+double LightnessWeight(double lightnessMean) noexcept;
+
+// A bound the difference never falls below, at a fraction of its cost: the lightness term alone. The chroma and hue
+// terms add c² + h² + R_T·c·h, which is never negative as |R_T| ≤ 2.
+double Ciede2000LowerBound(const Lab& first, const Lab& second) noexcept;
+
 }  // namespace pixlin
