@@ -28,6 +28,9 @@ void CheckAssignment(const pixlin::LayoutAssignment& assignment) {
         case LayoutField::Alpha:
             usable = usable && amount >= 0.0 && amount <= 100.0;
             break;
+        case LayoutField::Count:
+            usable = usable && amount >= pixlin::kMinHistoryCount && amount <= pixlin::kMaxHistoryCount;
+            break;
         case LayoutField::Left:
         case LayoutField::Top:
             break;
@@ -48,7 +51,9 @@ bool Same(const pixlin::SkinLayout& a, const pixlin::SkinLayout& b) {
     const bool sameLoupe = a.loupe.has_value() == b.loupe.has_value() &&
                            (!a.loupe || (a.loupe->geometry == b.loupe->geometry && a.loupe->box == b.loupe->box &&
                                          a.loupe->factor == b.loupe->factor));
-    return sameLoupe && a.alpha == b.alpha;
+    const bool sameHistory = a.history.has_value() == b.history.has_value() &&
+                             (!a.history || (a.history->box == b.history->box && a.history->count == b.history->count));
+    return sameLoupe && sameHistory && a.alpha == b.alpha;
 }
 
 // The picker reads the file in chunks; cut anywhere, they must give what the whole file gives.

@@ -15,7 +15,7 @@ from PIL import Image
 
 WIDTH, HEIGHT = 24, 16
 KEY, GREY, LIGHT = (255, 0, 255), (64, 80, 96), (200, 210, 220)
-LAYOUT = b"rgb=2,2,20,5,16117996\r\nHEX=2,8,20,5\r\ntext=1,1,8,3,0\nzoom=12,4,9,9,3\r\npreview=3,3,4,4\r\n"
+LAYOUT = b"rgb=2,2,20,5,16117996\r\nHEX=2,8,20,5\r\ntext=1,1,8,3,0\nzoom=12,4,9,9,3\r\npreview=3,3,4,4\r\nhistory=1,10,16,3,4\r\ncsshex=1,14,8,3,255\r\n"
 
 
 def wave():
