@@ -11,6 +11,7 @@ generated files can be committed and diffed:
 
     skin/pixlin.dat0    layout text: where the readouts sit on the bitmap
     skin/pixlin.dat1    skin bitmap (24-bit BMP); its top-left pixel is the key colour
+    skin/builtin.bmp    the same pixels as an 8-bit BMP, built into the program as its fallback skin
     skin/pixlin.dat2    click sound (16-bit PCM mono WAV)
     src/app/pixlin.ico  program icon (16, 32 at 256 colours, 48, 256)
 """
@@ -286,7 +287,32 @@ def compose_skin():
                          for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1)))
             dst[x, y] = PANEL_EDGE if on_rim else src[x, y]
     draw_tab_seam(out, m)
-    return out
+    return limit_to_palette(out)
+
+
+def limit_to_palette(img, colours=256):
+    """The skin in at most 256 colours, so that the program can carry it as an 8-bit bitmap at a third of the size.
+    The most frequent colours stay exact (the key colour, the panel, the fields, the texts' own colours); the few
+    rarer anti-aliasing shades take the nearest of them, never the key colour."""
+    counted = sorted(img.getcolors(WIDTH * HEIGHT), key=lambda entry: (-entry[0], entry[1]))
+    palette = [colour for _, colour in counted[:colours]]
+    if KEY not in palette:
+        palette[-1] = KEY
+    kept = set(palette)
+    candidates = [colour for colour in palette if colour != KEY]
+    nearest = {}
+    for _, colour in counted[colours:]:
+        nearest[colour] = min(candidates, key=lambda c: (sum((a - b) ** 2 for a, b in zip(c, colour)), c))
+    px = img.load()
+    for y in range(HEIGHT):
+        for x in range(WIDTH):
+            if px[x, y] not in kept:
+                px[x, y] = nearest[px[x, y]]
+    indexed = Image.new("P", (WIDTH, HEIGHT))
+    indexed.putpalette([channel for colour in palette for channel in colour])
+    index = {colour: i for i, colour in enumerate(palette)}
+    indexed.putdata([index[colour] for colour in img.getdata()])
+    return indexed
 
 
 def draw_tab_seam(img, m):
@@ -465,13 +491,15 @@ def write_icon(path):
 
 
 def main():
-    # A folder named on the command line takes all four files instead, for comparing them with the committed ones.
+    # A folder named on the command line takes all five files instead, for comparing them with the committed ones.
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else None
     skin_dir = out or SKIN_DIR
     icon_path = out / "pixlin.ico" if out else ICON_PATH
     skin_dir.mkdir(parents=True, exist_ok=True)
     icon_path.parent.mkdir(parents=True, exist_ok=True)
-    compose_skin().save(skin_dir / "pixlin.dat1", format="BMP")
+    skin = compose_skin()
+    skin.convert("RGB").save(skin_dir / "pixlin.dat1", format="BMP")
+    skin.save(skin_dir / "builtin.bmp", format="BMP")
     (skin_dir / "pixlin.dat0").write_bytes(("\r\n".join(layout_lines()) + "\r\n").encode("ascii"))
     write_wav(skin_dir / "pixlin.dat2")
     write_icon(icon_path)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "picker/picture_box.h"
 #include "picker/resource.h"
 #include "win32/window_dpi.h"
 
@@ -13,9 +14,38 @@ constexpr wchar_t kWindowClass[] = L"PixlinForm1";
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr int kText1Id = 10;
 
+// The program carries the default skin in 8 bits, a third of the size; the window works on a 24-bit copy, as it did
+// when the resource itself had 24 bits. Every pixel is a palette entry, so the copy's colours are exact. Should the
+// copy fail, the 8-bit picture serves: the system draws and reads it all the same.
 SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
-    return std::make_shared<const Bitmap>(static_cast<HBITMAP>(
+    Bitmap stored(static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!stored) {
+        return std::make_shared<const Bitmap>();
+    }
+    const SIZE size = BitmapSize(stored.get());
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap full(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const MemoryDc source(CreateCompatibleDC(nullptr));
+    const MemoryDc target(CreateCompatibleDC(nullptr));
+    if (!full || !source || !target) {
+        return std::make_shared<const Bitmap>(std::move(stored));
+    }
+    {
+        const SelectedObject from(source.get(), stored.get());
+        const SelectedObject to(target.get(), full.get());
+        if (!BitBlt(target.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY)) {
+            return std::make_shared<const Bitmap>(std::move(stored));
+        }
+    }
+    return std::make_shared<const Bitmap>(std::move(full));
 }
 
 Font CreateArial(float points, int32_t dpiY, int weight) {

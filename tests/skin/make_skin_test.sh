@@ -10,7 +10,7 @@ trap 'rm -rf "$out"' EXIT
 
 "$python" "$root/skin/make_skin.py" "$out"
 status=0
-for row in "pixlin.dat0 skin/pixlin.dat0" "pixlin.dat1 skin/pixlin.dat1" "pixlin.dat2 skin/pixlin.dat2" \
+for row in "pixlin.dat0 skin/pixlin.dat0" "pixlin.dat1 skin/pixlin.dat1" "pixlin.dat2 skin/pixlin.dat2" "builtin.bmp skin/builtin.bmp" \
     "pixlin.ico src/app/pixlin.ico"; do
     read -r made committed <<<"$row"
     if cmp "$out/$made" "$root/$committed"; then
