@@ -66,8 +66,7 @@ for maker in one_by_one all_key_colour; do
     xdotool mousemove "$x" 457
     wait_for 5 window_name_is "$PICKER_WINDOW" "X:$x   Y:457" || fail "$maker: the caption stopped following"
     picker_running || fail "$maker: the program ended by itself"
-    press_keys "$PICKER_WINDOW" Escape
-    wait_for 10 picker_gone || fail "$maker: Esc did not end the program"
+    esc_ends_picker "$PICKER_WINDOW" || fail "$maker: Esc did not end the program"
     echo "$maker: ran with a window of no area, Esc ended it"
 done
 echo "the picker survived every skin bitmap"

@@ -33,8 +33,7 @@ for i in "${!spoilers[@]}"; do
     # Sampling again after the click shows that the picker got through the click and its sound.
     expect_sampling_resumes "$x" 402
     picker_running || fail "$spoil: the picker ended after the click"
-    press_keys "$PICKER_WINDOW" Escape
-    wait_for 10 picker_gone || fail "$spoil: Esc did not end the program"
+    esc_ends_picker "$PICKER_WINDOW" || fail "$spoil: Esc did not end the program"
     echo "$spoil: the click copied '$rgb'"
 done
 stop_clock

@@ -86,9 +86,7 @@ ink_margins() {
 
 end_picker() {
     stop_clock
-    press_keys "$PICKER_WINDOW" Escape
-    xdotool keyup Escape
-    wait_for 10 picker_gone || fail "$DPI dpi: Esc did not end the program"
+    esc_ends_picker "$PICKER_WINDOW" || fail "$DPI dpi: Esc did not end the program"
 }
 
 # The whole check at one dpi, after the same picker at 96 dpi has shown where its texts lie.

@@ -37,8 +37,7 @@ expect_sampling_resumes 600 402
 expect_none_loaded "after a readout click"
 picker_running || fail "the picker ended"
 stop_clock
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 expect_none_loaded "at the end"
 
 # A PNG skin is decoded by the imaging component, which COM loads. Cut smaller than the built-in skin, its size
@@ -47,7 +46,6 @@ convert "$E2E_SKIN/pixlin.dat1" -crop 280x220+0+0 +repage "png:$PICKER_DIR/pixli
 start_picker
 read -r _ _ width height < <(window_geometry "$PICKER_WINDOW")
 [ "${width}x$height" = 280x220 ] || fail "the PNG skin did not load: the window is ${width}x$height"
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program with the PNG skin"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program with the PNG skin"
 expect_none_loaded "with a PNG skin"
 echo "${#planted[@]} planted DLLs stayed unloaded through start, sampling, a readout click, Esc and a PNG skin"

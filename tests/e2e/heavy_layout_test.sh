@@ -17,8 +17,7 @@ x=300
 timed_start
 normal_ms=$(cat "$E2E_DIR/start_ms")
 normal_kb=$(picker_peak_kb)
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "default layout: Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "default layout: Esc did not end the program"
 echo "default layout: window after $normal_ms ms, peak $normal_kb kB"
 
 for lines in 10000 100000 1000000; do
@@ -33,8 +32,7 @@ done
 # Esc at once, while a file of 2 million lines (54 MB) is still loading.
 text_lines 2000000 >"$layout"
 start_picker
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program while its layout loaded"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program while its layout loaded"
 echo "Esc ended the program during a long load"
 
 rm -f "$layout"

@@ -26,8 +26,7 @@ run_picker() {
     ! window_named '^[0-9]+$' || fail "$what: start-up reported error $(window_name "$FOUND_WINDOW")"
     PEAK_KB=$(picker_peak_kb)
     MAGENTA=$(count_colour_in_window "$PICKER_WINDOW" ff00ff)
-    press_keys "$PICKER_WINDOW" Escape
-    wait_for 10 picker_gone || fail "$what: Esc did not end the program"
+    esc_ends_picker "$PICKER_WINDOW" || fail "$what: Esc did not end the program"
 }
 
 run_picker "default skin" 300 "$default_size"

@@ -99,12 +99,10 @@ move_and_tick 320 340
 [ "$(window_name "$first_window")" = "$FROZEN_CAPTION" ] || fail "the first copy samples again"
 
 # Esc ends each copy.
-press_keys "$second_window" Escape
-wait_for 10 picker_gone || fail "Esc did not end the second copy"
+esc_ends_picker "$second_window" || fail "Esc did not end the second copy"
 PICKER_PID=$first_pid
 PICKER_WINDOW=$first_window
 picker_running || fail "the first copy ended with the second"
-press_keys "$first_window" Escape
-wait_for 10 picker_gone || fail "Esc did not end the first copy"
+esc_ends_picker "$first_window" || fail "Esc did not end the first copy"
 echo "about message shown and closed; dragged by -200,150 from $start_x,$start_y; quit control and Esc ended" \
     "the program; a second copy ran without the hot key"

@@ -196,6 +196,18 @@ press_keys() {
     xdotool key "$@"
 }
 
+# Esc ends the picker whose window is given. Under load an Esc pressed just as the window took the focus has been lost
+# now and then (in two loaded runs, never seen on an idle machine): if the program still runs after 5 s, a second Esc
+# follows, and a program that Esc does not end still fails. The key-up keeps Escape from staying held in Xvfb, where
+# autorepeat would close the next window that takes the focus.
+esc_ends_picker() {
+    press_keys "$1" Escape
+    xdotool keyup Escape
+    wait_for 5 picker_gone && return 0
+    wait_for 2 focus_window "$1" && xdotool key Escape keyup Escape
+    wait_for 10 picker_gone
+}
+
 # Ctrl+F12 reaches Wine only while one of its windows has the focus.
 press_hotkey() {
     press_keys "$PICKER_WINDOW" ctrl+F12
@@ -218,8 +230,7 @@ expect_usable() {
     wait_for 10 window_name_is "$PICKER_WINDOW" "X:$x   Y:$y" ||
         fail "$what: caption is '$(window_name "$PICKER_WINDOW")' with the pointer at $x,$y"
     ! window_named '^[0-9]+$' || fail "$what: start-up reported error $(window_name "$FOUND_WINDOW")"
-    press_keys "$PICKER_WINDOW" Escape
-    wait_for 10 picker_gone || fail "$what: Esc did not end the program"
+    esc_ends_picker "$PICKER_WINDOW" || fail "$what: Esc did not end the program"
 }
 
 # Milliseconds since some fixed point, for start-up times.

@@ -157,9 +157,7 @@ expect_sampling_resumes 211 333
 expect_loupe "live again" 211 333 "$zoomed"
 
 stop_clock
-press_keys "$PICKER_WINDOW" Escape
-xdotool keyup Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "loupe $zoom_box: ${columns}x$rows cells at factor $factor exact live and frozen, hatch beyond the screen;" \
     "click, arrows and Shift+arrows picked exact pixels; wheel to factor $zoomed; edge of the frozen picture at" \
     "$((edge_x - held_x)) pixels right of the frozen pixel; live again after Ctrl+F12"

@@ -16,8 +16,7 @@ install_picker
 xsetroot -solid '#336699'
 # One start and end first: Wine sets up its own state for a new program (for instance the desktop window) once.
 start_picker
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the first start"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the first start"
 
 before=$(snapshot)
 start_picker
@@ -33,8 +32,7 @@ wait_for 5 window_named '^pixlin\.example\.org$' || fail "no about message"
 press_keys "$FOUND_WINDOW" Return
 about_box_gone() { ! window_named '^pixlin\.example\.org$'; }
 wait_for 5 about_box_gone || fail "Return did not close the about message"
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 after=$(snapshot)
 
 changed=$(diff <(echo "$before") <(echo "$after") | grep -E '^[<>]' || true)

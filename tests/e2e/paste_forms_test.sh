@@ -119,6 +119,5 @@ expect_copy "the contrast of grey against white" "4.47:1 AA large" click_control
 
 picker_running || fail "the picker ended"
 stop_clock
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "newer readouts copied their forms for ${#samples[@]} colours; Ctrl+F11 followed the last click; a swatch brought its colour back"

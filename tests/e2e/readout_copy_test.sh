@@ -53,6 +53,5 @@ done
 picker_running || fail "the picker ended"
 stop_clock
 # Ended as a user ends it, so that it gives back its hot key and atom; a killed copy cannot.
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "$copied readout clicks copied exactly their texts for ${#samples[@]} colours; Ctrl+F12 froze and resumed"

@@ -29,7 +29,6 @@ xdotool mousemove 333 444
 wait_for 5 window_name_is "$PICKER_WINDOW" "X:333   Y:444" ||
     fail "caption is '$(window_name "$PICKER_WINDOW")' with the pointer at 333,444"
 ! window_named '^[0-9]+$' || fail "start-up reported error $(window_name "$FOUND_WINDOW")"
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "$(unzip -Z1 "$zip_file" | wc -l) files in the zip; the unpacked skin checks clean; the unpacked picker" \
     "followed the pointer and Esc ended it"

@@ -98,7 +98,6 @@ sample_fill=$(convert "$shots/preview.png" -crop "${swatch_width}x$swatch_height
     -shave 2x2 -format '%k' info:)
 [ "$sample_fill" -eq 1 ] || fail_with_shots "the preview's swatch box holds $sample_fill colours, not its sample fill"
 
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "preview ${width}x$height: $through cut-out pixels in the same places as the window's, ${#boxes[@]} boxes" \
     "outlined where the layout puts them, the swatch in its box"

@@ -93,16 +93,14 @@ for name in "${readouts[@]}"; do
     [ "$(white_pixels "$shots/$name.png")" -gt 0 ] || fail_with_shots "the $name readout does not show at ${places[$name]}"
 done
 
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 
 # The built-in skin is the default skin's bitmap, so without the file the shape is the same.
 remove_data_file pixlin.dat1
 xdotool mousemove 20 780
 start_picker
 expect_skinned_window_in_corner "without pixlin.dat1"
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 
 # Without its zoom line the skin has no loupe: the window is the bitmap exactly, the loupe's box included.
 install_picker
@@ -118,8 +116,7 @@ compare -metric AE -fuzz 0 "$shots/bitmap.png" "$shots/no-zoom.png" -compose src
     -lowlight-color black "$shots/unlike.png" 2>/dev/null || true
 unlike=$(white_outside "$shots/unlike.png" "$shots/places.png")
 [ "$unlike" -eq 0 ] || fail_with_shots "without a zoom line: $unlike pixels outside the readouts differ from the bitmap"
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 
 echo "skin ${skin_width}x$skin_height top right, $key_pixels key pixels cut out, readouts and loupe in their places;" \
     "the built-in skin without pixlin.dat1; without a zoom line the bitmap exactly"

@@ -9,6 +9,5 @@ read -r x y width height < <(window_geometry "$PICKER_WINDOW")
 # Common Controls 6 costs megabytes; only a message box may bring it in.
 ! grep -qi 'comctl32' "/proc/$PICKER_PID/maps" || fail "the picker loaded comctl32.dll at start"
 
-press_keys "$PICKER_WINDOW" Escape
-wait_for 10 picker_gone || fail "Esc did not end the program"
+esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "window at $x,$y size ${width}x$height; Esc ended it"
