@@ -364,7 +364,7 @@ def without_lines(layout, keys, what):
     return b"".join(kept)
 
 
-def measure_paste(x, folder, over_picture):
+def measure_paste(x, folder, _with_keys, over_picture):
     """One round of the figures of the readouts ready to paste, with the skin's lines or without them."""
     x.move_pointer(*REST_POINT)
     program = Program(folder, "pixlin.exe")
@@ -523,23 +523,29 @@ for label, key, _ in HEAVY_SKINS:
     TABLE += (Row(label, key, milliseconds, lambda baseline: "measured"),)
 
 
-def paste_rounds(x, folders, work, rounds):
-    """The rounds of the readouts ready to paste: over the display's own background, then over the picture of
-    distinct pixels, where every move changes every readout. Medians with their lines and without."""
+def paired_rounds(x, work, rounds, folders, measure, what):
+    """Rounds of the default skin against the same skin without some of its lines, taking turns: first over the
+    display's own background, then over a picture of distinct pixels, where every move changes what the skin shows.
+    `measure(x, folder, with_lines, over_picture)` gives one round's figures; each figure's medians with the lines and
+    without, from the runs that measured it (None where no run without did)."""
     runs = {True: [], False: []}
     for over_picture in (False, True):
         if over_picture:
             show_distinct_pixels(x, work)
         for round_number in range(rounds):
-            for with_keys in (True, False) if round_number % 2 == 0 else (False, True):
-                folder = folders["pixlin.exe" if with_keys else "no_paste"]
-                runs[with_keys].append(measure_paste(x, folder, over_picture))
-                print(f"round {round_number + 1}/{rounds} {'with' if with_keys else 'without'} the paste forms"
-                      f"{' over the picture' if over_picture else ''}: {runs[with_keys][-1]}", file=sys.stderr)
+            for with_lines in (True, False) if round_number % 2 == 0 else (False, True):
+                runs[with_lines].append(measure(x, folders[with_lines], with_lines, over_picture))
+                print(f"round {round_number + 1}/{rounds} {'with' if with_lines else 'without'} {what}"
+                      f"{' over the picture' if over_picture else ''}: {runs[with_lines][-1]}", file=sys.stderr)
     subprocess.run(["xsetroot", "-def"], check=True)
-    return {key: tuple(statistics.median(run[key] for run in runs[with_keys] if key in run)
-                       for with_keys in (True, False))
+    return {key: tuple(statistics.median([run[key] for run in runs[with_lines] if key in run] or [None])
+                       for with_lines in (True, False))
             for key in {key for run in runs[True] for key in run}}
+
+
+def paste_rounds(x, work, rounds, folders):
+    return paired_rounds(x, work, rounds, {True: folders["pixlin.exe"], False: folders["no_paste"]}, measure_paste,
+                         "the paste forms")
 
 
 def print_table(rounds, table, figures):
@@ -578,7 +584,7 @@ def main():
         layout.write_bytes(without_lines(layout.read_bytes(), PASTE_KEYS, "readout ready to paste"))
         if os.environ.get("PIXLIN_BENCH_ONLY") == "paste":
             measure_start_only(x, folders["pixlin.exe"], "pixlin.exe")
-            print_table(rounds, PASTE_TABLE, paste_rounds(x, folders, work, rounds))
+            print_table(rounds, PASTE_TABLE, paste_rounds(x, work, rounds, folders))
             return
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
         PROGRAM_ARGUMENTS["pixlin_baseline.exe"] = bmp_size(Path(skin_dir) / "pixlin.dat1")
@@ -612,21 +618,10 @@ def main():
             for _, key, _ in HEAVY_SKINS:
                 heavy_starts[key].append(measure_start_only(x, folders[key], "pixlin.exe"))
                 print(f"round {round_number + 1}/{rounds} {key}: {heavy_starts[key][-1]:.0f} ms", file=sys.stderr)
-        # The loupe's rounds: first over the display's own background, as the rounds above, then over a picture of
-        # distinct pixels, where the loupe's latency can be seen.
-        loupe_runs = {True: [], False: []}
-        for over_picture in (False, True):
-            if over_picture:
-                show_distinct_pixels(x, work)
-            for round_number in range(rounds):
-                for with_loupe in (True, False) if round_number % 2 == 0 else (False, True):
-                    folder = folders["pixlin.exe" if with_loupe else "no_loupe"]
-                    loupe_runs[with_loupe].append(measure_loupe(x, folder, with_loupe, over_picture))
-                    print(f"round {round_number + 1}/{rounds} {'with' if with_loupe else 'without'} the loupe"
-                          f"{' over the picture' if over_picture else ''}: {loupe_runs[with_loupe][-1]}",
-                          file=sys.stderr)
-        subprocess.run(["xsetroot", "-def"], check=True)
-        paste_figures = paste_rounds(x, folders, work, rounds)
+        # The loupe's rounds; only the runs with the loupe have a latency.
+        loupe_figures = paired_rounds(x, work, rounds, {True: folders["pixlin.exe"], False: folders["no_loupe"]},
+                                      measure_loupe, "the loupe")
+        paste_figures = paste_rounds(x, work, rounds, folders)
         # The prefix at 200 % runs after the others: the first start after a switch between two prefixes on one
         # display takes seconds more (measured: about 11 s), which belongs to neither program.
         if prefix_at_200:
@@ -647,10 +642,7 @@ def main():
     figures["large_start_ms"] = statistics.median(large_starts), None
     for key, starts in heavy_starts.items():
         figures[key] = statistics.median(starts), None
-    # Each loupe figure comes from the runs that measured it; only the runs with the loupe have a latency.
-    for key in {key for run in loupe_runs[True] for key in run}:
-        figures[key] = tuple(statistics.median([run[key] for run in loupe_runs[with_loupe] if key in run] or [None])
-                             for with_loupe in (True, False))
+    figures.update(loupe_figures)
     figures.update(paste_figures)
     table = TABLE + PASTE_TABLE
     if scaled_runs:
