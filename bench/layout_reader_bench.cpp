@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/skin/layout_reader.h"
-#include "core/skin/skin_layout.h"
+#include "core/layout/layout_reader.h"
+#include "core/layout/skin_layout.h"
 
 namespace {
 

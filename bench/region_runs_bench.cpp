@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/skin/bmp_pixels.h"
-#include "core/skin/region_runs.h"
+#include "core/picture/bmp_pixels.h"
+#include "core/picture/region_runs.h"
 #include "support/bmp_file.h"
 
 namespace {

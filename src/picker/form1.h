@@ -13,8 +13,8 @@
 
 #include "core/base/point.h"
 #include "core/colour/clr_models.h"
-#include "core/skin/display_scale.h"
-#include "core/skin/form1_design.h"
+#include "core/design/display_scale.h"
+#include "core/design/form1_design.h"
 #include "picker/form1_history.h"
 #include "picker/form1_loupe.h"
 #include "picker/handler_guard.h"

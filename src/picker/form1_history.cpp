@@ -1,6 +1,6 @@
 #include "picker/form1_history.h"
 
-#include "core/skin/history_swatches.h"
+#include "core/design/history_swatches.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {

@@ -7,8 +7,8 @@
 #include <span>
 
 #include "core/colour/colour_history.h"
-#include "core/skin/display_scale.h"
-#include "core/skin/skin_layout.h"
+#include "core/design/display_scale.h"
+#include "core/layout/skin_layout.h"
 
 namespace pixlin {
 

@@ -1,7 +1,7 @@
 #include "picker/form1.h"
 
 #include "core/base/skip_on_failure.h"
-#include "core/skin/skin_layout.h"
+#include "core/layout/skin_layout.h"
 #include "core/texts/paste_texts.h"
 #include "win32/betriebssystem_version.h"
 #include "win32/trans.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/base/skip_on_failure.h"
-#include "core/skin/skin_layout.h"
+#include "core/layout/skin_layout.h"
 #include "picker/resource.h"
 #include "win32/message_box.h"
 #include "win32/system_error_text.h"

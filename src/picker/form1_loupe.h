@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/base/point.h"
+#include "core/design/display_scale.h"
+#include "core/design/form1_design.h"
+#include "core/layout/layout_keys.h"
 #include "core/loupe/loupe_state.h"
-#include "core/skin/display_scale.h"
-#include "core/skin/form1_design.h"
-#include "core/skin/layout_keys.h"
 #include "win32/screen_capture.h"
 
 namespace pixlin {

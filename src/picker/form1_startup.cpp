@@ -1,7 +1,7 @@
 #include "picker/form1.h"
 
 #include "core/base/skip_on_failure.h"
-#include "core/skin/data_paths.h"
+#include "core/layout/data_paths.h"
 #include "picker/skin.h"
 #include "win32/module_file.h"
 #include "win32/on_top.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/base/run_error.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
 
 namespace pixlin {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/skin/form1_design.h"
+#include "core/design/form1_design.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/base/run_error.h"
-#include "core/skin/region_runs.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
+#include "core/picture/region_runs.h"
 #include "picker/form1.h"
 #include "picker/handler_guard.h"
 #include "picker/picture_box.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/skin/display_scale.h"
+#include "core/design/display_scale.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/skin/display_scale.h"
+#include "core/design/display_scale.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/skin/region_runs.h"
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
+#include "core/picture/region_runs.h"
 #include "skintool/layout_text.h"
 
 namespace pixlin::skintool {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
 #include "skintool/control_places.h"
 #include "skintool/finding.h"
 #include "skintool/skin_files.h"

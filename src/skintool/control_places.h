@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/skin/form1_design.h"
-#include "core/skin/skin_layout.h"
+#include "core/design/form1_design.h"
+#include "core/layout/skin_layout.h"
 
 namespace pixlin::skintool {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
 #include "skintool/skin_picture.h"
 
 namespace pixlin::skintool {

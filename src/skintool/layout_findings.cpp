@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "core/colour/rounding.h"
-#include "core/skin/number_reader.h"
-#include "core/skin/skin_limits.h"
+#include "core/layout/number_reader.h"
+#include "core/layout/skin_limits.h"
 #include "skintool/layout_text.h"
 
 namespace pixlin::skintool {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/skin/history_swatches.h"
+#include "core/design/history_swatches.h"
 #include "skintool/contrast.h"
 #include "skintool/layout_text.h"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
 #include "skintool/finding.h"
 
 namespace pixlin::skintool {

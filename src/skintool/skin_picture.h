@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
 #include "skintool/finding.h"
 #include "skintool/skin_files.h"
 

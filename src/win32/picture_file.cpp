@@ -1,7 +1,7 @@
 #include "win32/picture_file.h"
 
-#include "core/skin/bmp_pixels.h"
-#include "core/skin/skin_limits.h"
+#include "core/layout/skin_limits.h"
+#include "core/picture/bmp_pixels.h"
 #include "win32/com_ptr.h"
 #include "win32/dib_section.h"
 #include "win32/file_bytes.h"

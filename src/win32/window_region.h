@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/skin/region_runs.h"
+#include "core/picture/region_runs.h"
 #include "win32/win_handles.h"
 
 namespace pixlin {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/skin/bmp_pixels.h"
-#include "core/skin/bmp_variants.h"
+#include "core/picture/bmp_pixels.h"
+#include "core/picture/bmp_variants.h"
 
 // Whatever the header says, the pixels copied never reach past the file, which the address sanitizer checks; both
 // the picker's reader of plain BMPs and the checker's reader of every variant.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/skin/layout_reader.h"
-#include "core/skin/skin_layout.h"
+#include "core/layout/layout_reader.h"
+#include "core/layout/skin_layout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/skin/bmp_pixels.h"
+#include "core/picture/bmp_pixels.h"
 
 #include "support/bmp_file.h"
 

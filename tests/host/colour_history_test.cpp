@@ -1,5 +1,5 @@
 #include "core/colour/colour_history.h"
-#include "core/skin/history_swatches.h"
+#include "core/design/history_swatches.h"
 #include "core/texts/paste_texts.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/skin/data_paths.h"
+#include "core/layout/data_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/skin/display_scale.h"
+#include "core/design/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/run_error.h"
-#include "core/skin/form1_design.h"
-#include "core/skin/twips.h"
+#include "core/design/form1_design.h"
+#include "core/design/twips.h"
 
 namespace pixlin {
 namespace {

@@ -1,9 +1,9 @@
-#include "core/skin/form1_design.h"
+#include "core/design/form1_design.h"
 
 #include <gtest/gtest.h>
 
 #include "core/base/run_error.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
 
 namespace pixlin {
 namespace {

@@ -114,7 +114,7 @@ TEST(LayerRules, TheRuleTellsDownFromUp) {
         const char* include;
         bool allowed;
     } rows[] = {
-        {"core", "core/skin/layout_reader.h", true},
+        {"core", "core/layout/layout_reader.h", true},
         {"core", "win32/win_handles.h", false},
         {"core", "picker/form1.h", false},
         {"win32", "core/loupe/screen_pixels.h", true},
@@ -122,7 +122,7 @@ TEST(LayerRules, TheRuleTellsDownFromUp) {
         {"picker", "win32/hotkey.h", true},
         {"picker", "app/anything.h", false},
         {"app", "picker/form1.h", true},
-        {"skintool", "core/skin/layout_reader.h", true},
+        {"skintool", "core/layout/layout_reader.h", true},
         {"skintool", "picker/form1_bindings.h", false},
         {"skintool", "win32/picture_file.h", true},
         {"skintool", "win32/hotkey.h", false},

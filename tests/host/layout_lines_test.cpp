@@ -1,4 +1,4 @@
-#include "core/skin/layout_lines.h"
+#include "core/layout/layout_lines.h"
 
 #include <gtest/gtest.h>
 

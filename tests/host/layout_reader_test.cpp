@@ -1,4 +1,4 @@
-#include "core/skin/layout_reader.h"
+#include "core/layout/layout_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/skin/number_reader.h"
+#include "core/layout/number_reader.h"
 
 #include <gtest/gtest.h>
 

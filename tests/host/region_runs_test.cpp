@@ -1,4 +1,4 @@
-#include "core/skin/region_runs.h"
+#include "core/picture/region_runs.h"
 
 #include <gtest/gtest.h>
 

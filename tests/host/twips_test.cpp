@@ -1,4 +1,4 @@
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
 
 #include <gtest/gtest.h>
 

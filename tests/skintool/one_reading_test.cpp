@@ -1,4 +1,4 @@
-#include "core/skin/skin_layout.h"
+#include "core/layout/skin_layout.h"
 #include "skintool/check.h"
 #include "support/layout_rows.h"
 

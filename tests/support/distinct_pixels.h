@@ -3,7 +3,7 @@
 // A patch of the screen whose every pixel differs from every other, so that a test can tell which screen pixel it
 // is looking at by its colour alone.
 
-#include "core/skin/form1_design.h"
+#include "core/design/form1_design.h"
 #include "support/test_window.h"
 #include "win32/draw_pixels.h"
 #include "win32/win_handles.h"

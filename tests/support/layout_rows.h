@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/base/rect.h"
-#include "core/skin/form1_control.h"
-#include "core/skin/skin_limits.h"
+#include "core/design/form1_control.h"
+#include "core/layout/skin_limits.h"
 #include "support/bmp_file.h"
 
 namespace pixlin::testing {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/skin/region_runs.h"
+#include "core/picture/region_runs.h"
 #include "win32/dib_section.h"
 
 namespace pixlin {

@@ -1,4 +1,4 @@
-#include "core/skin/display_scale.h"
+#include "core/design/display_scale.h"
 
 #include "picker/form1.h"
 #include "picker/picture_box.h"

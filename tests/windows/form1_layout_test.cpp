@@ -1,6 +1,6 @@
 #include "picker/form1.h"
 
-#include "core/skin/skin_layout.h"
+#include "core/layout/skin_layout.h"
 #include "support/bmp_file.h"
 #include "support/layout_rows.h"
 #include "support/message_box_answerer.h"

@@ -5,8 +5,8 @@
 
 #include "core/base/point.h"
 #include "core/base/rect.h"
-#include "core/skin/display_scale.h"
-#include "core/skin/layout_reader.h"
+#include "core/design/display_scale.h"
+#include "core/layout/layout_reader.h"
 
 namespace pixlin {
 

@@ -6,7 +6,7 @@
 
 #include "core/colour/clr_models.h"
 #include "core/colour/rgb.h"
-#include "core/skin/form1_control.h"
+#include "core/design/form1_control.h"
 
 namespace pixlin {
 

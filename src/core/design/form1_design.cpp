@@ -1,7 +1,7 @@
-#include "core/skin/form1_design.h"
+#include "core/design/form1_design.h"
 
 #include "core/colour/rounding.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
 
 namespace pixlin {
 

@@ -1,4 +1,4 @@
-#include "core/skin/history_swatches.h"
+#include "core/design/history_swatches.h"
 
 namespace pixlin {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/skin/layout_keys.h"
+#include "core/layout/layout_keys.h"
 
 namespace pixlin {
 

@@ -1,8 +1,8 @@
-#include "core/skin/skin_layout.h"
+#include "core/layout/skin_layout.h"
 
 #include "core/base/run_error.h"
-#include "core/skin/form1_design.h"
-#include "core/skin/skin_limits.h"
+#include "core/design/form1_design.h"
+#include "core/layout/skin_limits.h"
 
 namespace pixlin {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/skin/layout_keys.h"
+#include "core/layout/layout_keys.h"
 
 #include <algorithm>
 

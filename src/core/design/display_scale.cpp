@@ -1,4 +1,4 @@
-#include "core/skin/display_scale.h"
+#include "core/design/display_scale.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 #include "core/base/exact_quotient.h"
 #include "core/base/run_error.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
 
 namespace pixlin {
 

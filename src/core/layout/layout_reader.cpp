@@ -1,11 +1,11 @@
-#include "core/skin/layout_reader.h"
+#include "core/layout/layout_reader.h"
 
 #include <cmath>
 #include <limits>
 
 #include "core/colour/rounding.h"
-#include "core/skin/layout_lines.h"
-#include "core/skin/number_reader.h"
+#include "core/layout/layout_lines.h"
+#include "core/layout/number_reader.h"
 
 namespace pixlin {
 

@@ -1,4 +1,4 @@
-#include "core/skin/bmp_variants.h"
+#include "core/picture/bmp_variants.h"
 
 #include <algorithm>
 

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "core/base/rect.h"
+#include "core/design/display_scale.h"
+#include "core/design/form1_control.h"
+#include "core/layout/layout_lines.h"
+#include "core/layout/layout_reader.h"
 #include "core/loupe/loupe_geometry.h"
-#include "core/skin/display_scale.h"
-#include "core/skin/form1_control.h"
-#include "core/skin/layout_lines.h"
-#include "core/skin/layout_reader.h"
 
 namespace pixlin {
 

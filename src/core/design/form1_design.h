@@ -7,8 +7,8 @@
 #include <span>
 
 #include "core/base/rect.h"
-#include "core/skin/form1_control.h"
-#include "core/skin/layout_reader.h"
+#include "core/design/form1_control.h"
+#include "core/layout/layout_reader.h"
 
 namespace pixlin {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/skin/form1_control.h"
+#include "core/design/form1_control.h"
 
 namespace pixlin {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/base/rect.h"
-#include "core/skin/layout_reader.h"
-#include "core/skin/region_runs.h"
-#include "core/skin/twips.h"
+#include "core/design/twips.h"
+#include "core/layout/layout_reader.h"
+#include "core/picture/region_runs.h"
 
 namespace pixlin {
 
