@@ -7,7 +7,13 @@
 namespace pixlin {
 
 Form1::Form1(Form1Args args)
-    : args_(std::move(args)), guard_(args_.reportFailure ? HandlerGuard(args_.reportFailure) : HandlerGuard()) {
+    : args_(std::move(args)),
+      guard_(args_.reportFailure ? HandlerGuard(args_.reportFailure) : HandlerGuard()),
+      copier_(
+          hwnd_,
+          args_.writeClipboard,
+          [this] { PlaySound(); },
+          history_) {
     guard_.Run(nullptr, [this] { CreateWindowAndControls(); });
     if (hwnd_ != nullptr) {
         guard_.Run(hwnd_, [this] { Form_Load(); });
@@ -78,8 +84,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == text1_) {
-                return OnText1Colours(reinterpret_cast<HDC>(wParam));
+            if (reinterpret_cast<HWND>(lParam) == panel_.Text1()) {
+                return panel_.Text1Colours(reinterpret_cast<HDC>(wParam));
             }
             break;
         case WM_CLOSE:
@@ -114,16 +120,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-// The name box is the system's own edit control, not subclassed: the system's subclassing helper lives in the common
-// controls library, which would then stay loaded for the whole run (about 3 MB more under Wine).
-bool Form1::PreviewKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || text1_ == nullptr || message.hwnd != text1_) {
-        return false;
-    }
-    guard_.Run(hwnd_, [this, &message] { Form_KeyDown(static_cast<int16_t>(message.wParam), ShiftState()); });
-    return !IsWindow(message.hwnd);
 }
 
 }  // namespace pixlin

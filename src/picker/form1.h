@@ -2,25 +2,25 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/base/point.h"
-#include "core/colour/clr_models.h"
 #include "core/design/display_scale.h"
 #include "core/design/form1_design.h"
+#include "core/design/window_actions.h"
+#include "picker/copier.h"
 #include "picker/form1_history.h"
 #include "picker/form1_loupe.h"
 #include "picker/handler_guard.h"
 #include "picker/paint_buffer.h"
 #include "picker/picture_box.h"
+#include "picker/readout_panel.h"
 #include "picker/timer.h"
+#include "win32/clipboard_text.h"
 #include "win32/hotkey.h"
 #include "win32/play_wav.h"
 #include "win32/win_handles.h"
@@ -29,22 +29,6 @@ namespace pixlin {
 
 struct LayoutContext;
 struct SkinLayout;
-
-// A label has no window of its own: it is text drawn over the window's surface and a rectangle that takes clicks.
-struct LabelControl {
-    TwipsRect place;
-    PixelRect pixels;
-    std::string caption;
-    COLORREF foreColor = 0;
-    HFONT font = nullptr;
-};
-
-// The colour swatch. Without a fill colour the window's surface shows through, as before the first sample.
-struct ShapeControl {
-    TwipsRect place;
-    PixelRect pixels;
-    std::optional<COLORREF> fillColor;
-};
 
 using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
 using WavePlayer = std::function<void(const std::wstring& path, int16_t wait)>;
@@ -63,6 +47,8 @@ struct Form1Args {
     MessageSender sendMessage = ::SendMessageW;
     // The dpi of the monitor the window starts on; by default the system's answer for the window.
     std::optional<int32_t> dpi;
+    // Copies go to the clipboard through here, so that a test can hold the window up while the clipboard is busy.
+    ClipboardWriter writeClipboard = PutTextOnClipboard;
     // The layout file is read through here, so that a test can make a read fail part of the way.
     FileReader readFile = [](HANDLE file, void* buffer, DWORD bytes, DWORD* read) {
         return ReadFile(file, buffer, bytes, read, nullptr);
@@ -76,8 +62,9 @@ inline constexpr int16_t kUnloadFromControlMenu = 0;
 inline constexpr int16_t kUnloadFromCode = 1;
 inline constexpr int16_t kUnloadFromSessionEnd = 2;
 
-// The picker's one window. Constructing it creates the window and runs the start-up; the window is gone again
-// when the skin's layout file could not be opened (hwnd() is then null).
+// The picker's one window. It routes the system's events to its parts: the readout panel (labels, name box, swatch),
+// the copier, the history and the loupe. Constructing it creates the window and runs the start-up; the window is gone
+// again when the skin's layout file could not be opened (hwnd() is then null).
 class Form1 {
 public:
     explicit Form1(Form1Args args = {});
@@ -90,37 +77,30 @@ public:
     void Form_Load();
     void Timer1_Timer();
     void Form_KeyDown(int16_t KeyCode, int16_t Shift);
-    void Label3_Click();
     void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode);
     void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void lbl_CMY_Click();
-    void lbl_CMYK_Click();
-    void lbl_HEX_Click();
-    void lbl_HLS_Click();
-    void lbl_LONG_Click();
-    void lbl_RGB_Click();
-    void lbl_YCBCR_Click();
-    void lbl_Shape_Click();
-    void lbl_CSSHEX_Click();
-    void lbl_CSSRGB_Click();
-    void lbl_CSSHSL_Click();
-    void lbl_HSV_Click();
-    void lbl_OKLCH_Click();
-    void lbl_NEAREST_Click();
-    void lbl_CONTRAST_Click();
-    void lbl_STATE_Click();
+    // A click on a control does what the action table says for it; these are the clicks by their own names.
+    void lbl_CMY_Click() { Click(Form1Control::lbl_CMY); }
+    void lbl_CMYK_Click() { Click(Form1Control::lbl_CMYK); }
+    void lbl_HEX_Click() { Click(Form1Control::lbl_HEX); }
+    void lbl_HLS_Click() { Click(Form1Control::lbl_HLS); }
+    void lbl_LONG_Click() { Click(Form1Control::lbl_LONG); }
+    void lbl_RGB_Click() { Click(Form1Control::lbl_RGB); }
+    void lbl_YCBCR_Click() { Click(Form1Control::lbl_YCBCR); }
+    void lbl_Shape_Click() { Click(Form1Control::lbl_Shape); }
+    void Label3_Click() { Click(Form1Control::Label3); }
+    void Click(Form1Control control);
     void PlaySound();
 
     Timer& Timer1() noexcept { return *timer1_; }
     const PictureBox& Picture1() const noexcept { return *picture1_; }
-    const ShapeControl& Shape1() const noexcept { return shape1_; }
-    // The label of a control that is one.
-    const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
-    HWND Text1() const noexcept { return text1_; }
+    const ReadoutPanel& Panel() const noexcept { return panel_; }
+    const ShapeControl& Shape1() const noexcept { return panel_.Shape1(); }
+    const LabelControl& Label(Form1Control label) const noexcept { return panel_.Label(label); }
+    HWND Text1() const noexcept { return panel_.Text1(); }
+    bool Shows(Form1Control label) const noexcept { return panel_.Shows(label); }
     const Form1Loupe& Loupe() const noexcept { return loupe_; }
     const Form1History& History() const noexcept { return history_; }
-    // Whether the skin brings a label into the window: every label but a newer one that no line of the layout placed.
-    bool Shows(Form1Control label) const noexcept { return shown_[IndexOf(label)]; }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
     float Width() const;
@@ -147,17 +127,14 @@ private:
 
     // Creation of the window and its controls in their design-time state.
     void CreateWindowAndControls();
-    void CreateText1(HINSTANCE instance);
-    void CreateFonts();
     void PlaceControlsInPixels();
     // Every control's pixels at a scale, worked out before any control moves; throws the overflow error.
     struct ControlPixels {
-        std::array<PixelRect, kForm1LabelCount> labels;
-        PixelRect shape1;
-        PixelRect text1;
+        ReadoutPanel::Pixels panel;
         std::optional<PixelRect> history;
     };
     ControlPixels PixelsAt(const DisplayScale& scale) const;
+    RECT WindowRect() const noexcept;
     void MoveControls(const ControlPixels& pixels);
     void ArrangeLoupe();
 
@@ -173,40 +150,31 @@ private:
     bool LoadSkinLayout();
     LayoutContext LayoutContextNow() const;
     void ApplyLayout(const SkinLayout& layout);
-    void ShowNewLabels(const SkinLayout& layout);
 
-    // Sampling.
+    // Sampling: the pixel under the pointer, or a pick of the loupe or the history, shown everywhere.
+    void SampleAt(Point pointer);
     void ShowSample(Point pixel, std::optional<COLORREF> colour);
-    void ShowColour(COLORREF colour);
-    void ShowNoColour();
-    // The newer readouts the skin shows, for the pick's colour value.
-    void ShowPasteForms(COLORREF colour);
-    void SetLabelCaption(Form1Control label, std::string caption);
-    void SetText1Text(const std::string& text);
-    void SetShapeFill(std::optional<COLORREF> fill);
+    // The readouts again for the pick, after its partner (the colour copied last) changed.
+    void ShowTexts();
+    std::optional<HistoryEntry> PickEntry() const;
 
-    RECT WindowRect() const noexcept;
-
-    // Mouse on the windowless labels.
-    std::optional<Form1Control> LabelAtPixel(int32_t x, int32_t y) const;
+    // The mouse: a press lands on a label, the loupe, the history or the bare surface, as the action table says.
+    PressTarget PressTargetAt(int32_t x, int32_t y) const;
     void OnLeftButtonDown(int32_t x, int32_t y);
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
+    void ShowAbout();
     void CopyReadout(Form1Control readout);
-    // The pick's colour goes to the history once a copy of it is on the clipboard.
-    void RecordCopy();
     void OnCopyKey();
 
     // The hot key stops and resumes sampling; the arrow keys and the wheel work the loupe.
     void ToggleSampling();
     void SetSampling(bool live);
-    void ShowState();
     void PickFromHistory(const HistoryEntry& entry);
     bool MoveLoupeSelection(int16_t keyCode, int16_t shift);
     void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
     void OnPaint();
-    LRESULT OnText1Colours(HDC dc) noexcept;
 
     Form1Args args_;
     HandlerGuard guard_;
@@ -214,8 +182,6 @@ private:
     bool unloading_ = false;
 
     DisplayScale scale_;
-    Font boldFont_;
-    Font regularFont_;
     SharedBitmap picture_;
     // The picture enlarged to the display scale; none at 96 dpi, where the picture itself is the surface.
     Bitmap surface_;
@@ -223,31 +189,23 @@ private:
 
     std::wstring programDirectory_;
 
-    std::array<LabelControl, kForm1LabelCount> labels_;
-    std::array<bool, kForm1LabelCount> shown_{};
-    // The newer readouts among the shown labels: a tick works out their texts and no others.
-    std::vector<Form1Control> pasteForms_;
-    ShapeControl shape1_;
-    HWND text1_ = nullptr;
-    TwipsRect text1Place_ = kText1Design;
-    std::string text1Text_;
-    COLORREF text1ForeColor_ = 0;
+    ReadoutPanel panel_;
     std::optional<PictureBox> picture1_;
     std::optional<Timer> timer1_;
     std::optional<Form1Control> pressedLabel_;
 
     // Ctrl+F12, held from start-up until the window unloads, unless another window holds it already.
     GlobalHotkey hotkey_;
-    // Ctrl+F11 copies the pick in the form of the readout clicked last; held like Ctrl+F12.
+    // Ctrl+F11 copies the pick in the copier's form; held like Ctrl+F12.
     GlobalHotkey copyHotkey_;
-    Form1Control copyForm_ = Form1Control::lbl_CSSHEX;
     Form1Loupe loupe_;
     Form1History history_;
+    Copier copier_;
     // The pixel the readouts show and its colour value; no colour before the first sample or for an unreadable pixel.
     Point pickPixel_;
     std::optional<COLORREF> pickColour_;
-    // After sampling resumes or a layout is applied, the first tick samples even where the pointer stayed: the loupe
-    // may show another pixel.
+    // After a layout is applied, the first tick samples even where the pointer stayed: the loupe may show another
+    // pixel.
     bool sampleNextTick_ = false;
     // A display-scale change that came while the layout file loaded, applied once it is in.
     struct DpiChange {
@@ -258,7 +216,6 @@ private:
     std::optional<DpiChange> deferredDpiChange_;
 
     Point LastCursorPos;
-    std::unique_ptr<cClrModels> ClrModel;
 };
 
 }  // namespace pixlin

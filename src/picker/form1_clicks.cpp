@@ -4,7 +4,6 @@
 
 #include "core/texts/about_text.h"
 #include "picker/event_arguments.h"
-#include "picker/form1_bindings.h"
 #include "picker/resource.h"
 #include "win32/message_box.h"
 #include "win32/wide_text.h"
@@ -27,42 +26,41 @@ std::wstring ShortDateToday() {
 
 }  // namespace
 
-std::optional<Form1Control> Form1::LabelAtPixel(int32_t x, int32_t y) const {
-    std::array<PixelRect, kForm1LabelCount> rects;
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        rects[i] = shown_[i] ? labels_[i].pixels : PixelRect{};
-    }
-    const auto index = TopmostAt(rects, x, y);
-    if (!index) {
-        return std::nullopt;
-    }
-    return static_cast<Form1Control>(*index);
+PressTarget Form1::PressTargetAt(int32_t x, int32_t y) const {
+    const std::array<PixelRect, kForm1LabelCount> labels = panel_.ClickBoxes();
+    return pixlin::PressTargetAt(WindowAreas{labels, loupe_.Box(), history_.Box(), history_.Count()}, x, y);
 }
 
 // A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, one on a
 // history swatch brings its colour back, and a press beside them all drags the window.
 void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
-    pressedLabel_ = LabelAtPixel(x, y);
-    if (pressedLabel_) {
-        SetCapture(hwnd_);
-    } else if (loupe_.Contains(x, y)) {
-        // The keys go to the window from now on, so that the arrows walk from the picked pixel.
-        SetFocus(hwnd_);
-        if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
-            ShowSample(pick->pixel, pick->colour);
-        }
-    } else if (history_.Contains(x, y)) {
-        if (const std::optional<HistoryEntry> entry = history_.EntryAt(x, y)) {
-            PickFromHistory(*entry);
-        }
-    } else {
-        Form_MouseDown(kLeftButton, ShiftState(), scale_.Twips(x), scale_.Twips(y));
+    const PressTarget target = PressTargetAt(x, y);
+    pressedLabel_ = target.label;
+    switch (target.action) {
+        case WindowAction::PickInLoupe:
+            // The keys go to the window from now on, so that the arrows walk from the picked pixel.
+            SetFocus(hwnd_);
+            if (const std::optional<LoupePick> pick = loupe_.SelectAt(hwnd_, x, y)) {
+                ShowSample(pick->pixel, pick->colour);
+            }
+            return;
+        case WindowAction::PickFromHistory:
+            if (const std::optional<HistoryEntry> entry = history_.EntryAt(x, y)) {
+                PickFromHistory(*entry);
+            }
+            return;
+        case WindowAction::Drag:
+            Form_MouseDown(kLeftButton, ShiftState(), scale_.Twips(x), scale_.Twips(y));
+            return;
+        default:
+            SetCapture(hwnd_);
+            return;
     }
 }
 
 // Labels, the loupe and the history take the left button only; the other buttons press on them to no effect.
 void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
-    if (!LabelAtPixel(x, y) && !loupe_.Contains(x, y) && !history_.Contains(x, y)) {
+    if (PressTargetAt(x, y).action == WindowAction::Drag) {
         Form_MouseDown(button, shift, scale_.Twips(x), scale_.Twips(y));
     }
 }
@@ -73,72 +71,29 @@ void Form1::OnLeftButtonUp(int32_t x, int32_t y) {
         ReleaseCapture();
     }
     pressedLabel_.reset();
-    if (!pressed || LabelAtPixel(x, y) != pressed) {
-        return;
-    }
-    if (const auto click = BindingOf(*pressed).click) {
-        (this->*click)();
+    if (pressed && PressTargetAt(x, y).label == pressed) {
+        Click(*pressed);
     }
 }
 
-void Form1::lbl_CMY_Click() {
-    CopyReadout(Form1Control::lbl_CMY);
-}
-
-void Form1::lbl_CMYK_Click() {
-    CopyReadout(Form1Control::lbl_CMYK);
-}
-
-void Form1::lbl_HEX_Click() {
-    CopyReadout(Form1Control::lbl_HEX);
-}
-
-void Form1::lbl_HLS_Click() {
-    CopyReadout(Form1Control::lbl_HLS);
-}
-
-void Form1::lbl_LONG_Click() {
-    CopyReadout(Form1Control::lbl_LONG);
-}
-
-void Form1::lbl_RGB_Click() {
-    CopyReadout(Form1Control::lbl_RGB);
-}
-
-void Form1::lbl_YCBCR_Click() {
-    CopyReadout(Form1Control::lbl_YCBCR);
-}
-
-void Form1::lbl_CSSHEX_Click() {
-    CopyReadout(Form1Control::lbl_CSSHEX);
-}
-
-void Form1::lbl_CSSRGB_Click() {
-    CopyReadout(Form1Control::lbl_CSSRGB);
-}
-
-void Form1::lbl_CSSHSL_Click() {
-    CopyReadout(Form1Control::lbl_CSSHSL);
-}
-
-void Form1::lbl_HSV_Click() {
-    CopyReadout(Form1Control::lbl_HSV);
-}
-
-void Form1::lbl_OKLCH_Click() {
-    CopyReadout(Form1Control::lbl_OKLCH);
-}
-
-void Form1::lbl_NEAREST_Click() {
-    CopyReadout(Form1Control::lbl_NEAREST);
-}
-
-void Form1::lbl_CONTRAST_Click() {
-    CopyReadout(Form1Control::lbl_CONTRAST);
-}
-
-void Form1::lbl_STATE_Click() {
-    ToggleSampling();
+// The one dispatcher of clicks on controls.
+void Form1::Click(Form1Control control) {
+    switch (ClickActionOf(control)) {
+        case WindowAction::CopyText:
+            CopyReadout(control);
+            return;
+        case WindowAction::ToggleSampling:
+            ToggleSampling();
+            return;
+        case WindowAction::ShowAbout:
+            ShowAbout();
+            return;
+        case WindowAction::Quit:
+            Unload(kUnloadFromCode);
+            return;
+        default:
+            return;
+    }
 }
 
 // The click is a nicety: whatever goes wrong with it, the copy has been made.
@@ -149,7 +104,7 @@ void Form1::PlaySound() {
     }
 }
 
-void Form1::lbl_Shape_Click() {
+void Form1::ShowAbout() {
     const std::wstring text = Widen(AboutText(Narrow(ShortDateToday())));
     ShowMessageBox(hwnd_, text, Widen(kAboutTitle), MB_ICONINFORMATION | MB_OK, IDR_THEMED_DIALOGS);
 }

@@ -1,23 +1,6 @@
 #include "picker/form1.h"
 
 namespace pixlin {
-namespace {
-
-constexpr WPARAM kEscapeKey = 27;
-
-}  // namespace
-
-void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
-    if (static_cast<WPARAM>(KeyCode) == kEscapeKey) {
-        Unload(kUnloadFromCode);
-        return;
-    }
-    MoveLoupeSelection(KeyCode, Shift);
-}
-
-void Form1::Label3_Click() {
-    Unload(kUnloadFromCode);
-}
 
 void Form1::Form_QueryUnload(int16_t& /*Cancel*/, int16_t /*UnloadMode*/) {
     // The window draws through BeginPaint and GetDC pairs only, so it holds no device context to give back.

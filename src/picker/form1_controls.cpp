@@ -12,7 +12,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"PixlinForm1";
 constexpr UINT_PTR kTimer1Id = 1;
-constexpr int kText1Id = 10;
 
 // The program carries the default skin in 8 bits, a third of the size; the window works on a 24-bit copy, as it did
 // when the resource itself had 24 bits. Every pixel is a palette entry, so the copy's colours are exact. Should the
@@ -46,12 +45,6 @@ SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
         }
     }
     return std::make_shared<const Bitmap>(std::move(full));
-}
-
-Font CreateArial(float points, int32_t dpiY, int weight) {
-    return Font(CreateFontW(-FontHeightPixels(points, dpiY), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                            L"Arial"));
 }
 
 void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
@@ -89,38 +82,11 @@ void Form1::CreateWindowAndControls() {
     }
     scale_ = DisplayScale(args_.dpi ? *args_.dpi : WindowDpi(hwnd_));
 
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i].place = kLabelDesign[i].place;
-        shown_[i] = !IsOptional(static_cast<Form1Control>(i));
-    }
-    shape1_.place = kShape1Design;
-    CreateText1(instance);
-    CreateFonts();
+    panel_.Create(hwnd_, instance);
+    panel_.CreateFonts(scale_);
     PlaceControlsInPixels();
     picture1_.emplace(kPicture1Design, kUnscaledLayout, picture_);
     timer1_.emplace(hwnd_, kTimer1Id);
-}
-
-// The old fonts go only after every control has the new ones.
-void Form1::CreateFonts() {
-    Font bold = CreateArial(kArialBold975Points, scale_.Dpi(), FW_BOLD);
-    Font regular = CreateArial(kArialRegular9Points, scale_.Dpi(), FW_NORMAL);
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        switch (kLabelDesign[i].font) {
-            case ControlFont::ArialBold975:
-                labels_[i].font = bold.get();
-                break;
-            case ControlFont::ArialRegular9:
-                labels_[i].font = regular.get();
-                break;
-            case ControlFont::WindowDefault:
-                labels_[i].font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-                break;
-        }
-    }
-    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(regular.get()), TRUE);
-    boldFont_ = std::move(bold);
-    regularFont_ = std::move(regular);
 }
 
 void Form1::PlaceControlsInPixels() {
@@ -128,30 +94,12 @@ void Form1::PlaceControlsInPixels() {
 }
 
 Form1::ControlPixels Form1::PixelsAt(const DisplayScale& scale) const {
-    ControlPixels pixels;
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        pixels.labels[i] = ToPixels(labels_[i].place, scale);
-    }
-    pixels.shape1 = ToPixels(shape1_.place, scale);
-    pixels.text1 = ToPixels(text1Place_, scale);
-    pixels.history = history_.PixelsAt(scale);
-    return pixels;
+    return ControlPixels{panel_.PixelsAt(scale), history_.PixelsAt(scale)};
 }
 
 void Form1::MoveControls(const ControlPixels& pixels) {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i].pixels = pixels.labels[i];
-    }
-    shape1_.pixels = pixels.shape1;
+    panel_.Move(pixels.panel);
     history_.Move(pixels.history);
-    const PixelRect& text1 = pixels.text1;
-    MoveWindow(text1_, text1.left, text1.top, text1.right - text1.left, text1.bottom - text1.top, TRUE);
-}
-
-void Form1::CreateText1(HINSTANCE instance) {
-    text1_ =
-        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL, 0,
-                        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
 }
 
 }  // namespace pixlin

@@ -30,7 +30,7 @@ void Form1::OnDpiChanged(int32_t dpi, const RECT& suggested) {
     Bitmap surface = ScaledSkinSurface(picture_ ? picture_->get() : nullptr, scale);
 
     scale_ = scale;
-    CreateFonts();
+    panel_.CreateFonts(scale_);
     MoveControls(pixels);
     surface_ = std::move(surface);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

@@ -27,6 +27,8 @@ void Form1Loupe::Place(const TwipsRect& place, int32_t factor) {
 void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
     std::optional<LoupeState> before = std::exchange(state_, std::nullopt);
     cells_.clear();
+    // A picture of other cells is no picture to go back to.
+    outsideState_.reset();
     if (!placed_) {
         return;
     }
@@ -37,7 +39,7 @@ void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
     if (before && before->Held()) {
         state_ = before;
         state_->Arrange(*geometry);
-        RenderLoupe(*state_, capture_.Pixels(), cells_);
+        RenderLoupe(*state_, Current().Pixels(), cells_);
     } else {
         state_.emplace(*geometry);
     }
@@ -47,12 +49,23 @@ bool Form1Loupe::Contains(int32_t x, int32_t y) const noexcept {
     return state_ && state_->Geometry().box.Contains(x, y);
 }
 
+std::optional<PixelRect> Form1Loupe::Box() const noexcept {
+    return state_ ? std::optional(state_->Geometry().box) : std::nullopt;
+}
+
 std::optional<COLORREF> Form1Loupe::Follow(HWND window, HDC screen, Point sample) {
     if (!state_) {
         return std::nullopt;
     }
+    RECT self{};
+    GetWindowRect(window, &self);
+    const bool outside = !PixelRect{self.left, self.top, self.right, self.bottom}.Contains(sample.x, sample.y);
+    current_ = outside ? outside_ : 1 - outside_;
     state_->Follow(sample);
     Capture(screen);
+    if (outside) {
+        outsideState_ = state_;
+    }
     Render(window);
     return ColourAt(sample);
 }
@@ -62,8 +75,20 @@ void Form1Loupe::Hold(HWND window) {
         return;
     }
     const PixelRect area = state_->HoldArea();
-    capture_.Capture(area);
-    state_->Hold(area, capture_.Pixels().valid);
+    Current().Capture(area);
+    state_->Hold(area, Current().Pixels().valid);
+    Render(window);
+}
+
+void Form1Loupe::HoldLastOutside(HWND window) {
+    if (!state_ || !outsideState_) {
+        Hold(window);
+        return;
+    }
+    current_ = outside_;
+    state_ = outsideState_;
+    const ScreenPixels picture = Current().Pixels();
+    state_->Hold(picture.area, picture.valid);
     Render(window);
 }
 
@@ -101,6 +126,7 @@ void Form1Loupe::Wheel(HWND window, int32_t delta) {
     if (steps == 0 || !state_->Zoom(steps)) {
         return;
     }
+    outsideState_.reset();
     // Live, fewer cells or more may show than were read; held, the picture already holds the margin.
     if (!state_->Held()) {
         Capture(WindowDc(nullptr).get());
@@ -124,17 +150,17 @@ std::optional<LoupePick> Form1Loupe::Pick() const {
 }
 
 std::optional<COLORREF> Form1Loupe::ColourAt(Point pixel) const {
-    const std::optional<int32_t> colour = capture_.Pixels().ColourAt(pixel.x, pixel.y);
+    const std::optional<int32_t> colour = Current().Pixels().ColourAt(pixel.x, pixel.y);
     return colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
 }
 
 void Form1Loupe::Capture(HDC screen) {
-    capture_.Capture(screen, state_->Geometry().ShownArea(state_->View()));
+    Current().Capture(screen, state_->Geometry().ShownArea(state_->View()));
 }
 
 // Over a plain area a move leaves every cell as it was; drawing them again would cost a repaint every tick.
 void Form1Loupe::Render(HWND window) {
-    RenderLoupe(*state_, capture_.Pixels(), rendered_);
+    RenderLoupe(*state_, Current().Pixels(), rendered_);
     if (rendered_ != cells_) {
         cells_.swap(rendered_);
         Invalidate(window, state_->Geometry().grid);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -38,12 +40,19 @@ public:
     }
     // Whether a window point lies in the loupe's box: the box takes its clicks and the wheel.
     bool Contains(int32_t x, int32_t y) const noexcept;
+    // The screen pixel in the middle cell; nothing without a loupe.
+    std::optional<Point> View() const noexcept { return state_ ? std::optional(state_->View()) : std::nullopt; }
+    // The box in the window's pixels; none without a loupe.
+    std::optional<PixelRect> Box() const noexcept;
 
     // Live sampling: centres the loupe on the sampled pixel and reads the screen around it through `screen`, a DC of
     // the whole screen. That one read holds the sampled pixel too: its colour value 0x00BBGGRR, when it was readable.
     std::optional<COLORREF> Follow(HWND window, HDC screen, Point sample);
     // Sampling stops: the loupe keeps a picture of the screen with room around the view to move in.
     void Hold(HWND window);
+    // Sampling stops while the pointer is on the window itself: the loupe keeps the last picture it showed of the
+    // screen outside the window, or holds as above when it never showed one.
+    void HoldLastOutside(HWND window);
     // Sampling resumes: the next sample centres the loupe again.
     void Release() noexcept;
 
@@ -64,13 +73,20 @@ private:
     // Reads the pixels the view shows through a DC of the whole screen.
     void Capture(HDC screen);
     void Render(HWND window);
+    ScreenCapture& Current() noexcept { return captures_[current_]; }
+    const ScreenCapture& Current() const noexcept { return captures_[current_]; }
 
     TwipsRect place_;
     bool placed_ = false;
     int32_t factor_ = kDefaultLoupeFactor;
     int32_t wheelRest_ = 0;
     std::optional<LoupeState> state_;
-    ScreenCapture capture_;
+    // Two pictures: the one shown (`current_`) and the last one taken of the screen outside the window (`outside_`).
+    // While the pointer is over the window the shown one is the other, so the outside picture survives it.
+    std::array<ScreenCapture, 2> captures_;
+    std::size_t current_ = 0;
+    std::size_t outside_ = 0;
+    std::optional<LoupeState> outsideState_;
     std::vector<uint32_t> cells_;
     // The next picture of the cells, kept beside the shown one to tell whether anything changed.
     std::vector<uint32_t> rendered_;

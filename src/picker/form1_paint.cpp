@@ -1,7 +1,5 @@
 #include "picker/form1.h"
 
-#include "win32/wide_text.h"
-
 namespace pixlin {
 namespace {
 
@@ -19,10 +17,6 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
 };
-
-RECT ToRect(const PixelRect& pixels) noexcept {
-    return {pixels.left, pixels.top, pixels.right, pixels.bottom};
-}
 
 }  // namespace
 
@@ -62,46 +56,16 @@ void Form1::OnPaint() {
         const SIZE size = BitmapSize(surface);
         BitBlt(buffer, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
     }
-    if (shape1_.fillColor) {
-        const Brush fill(CreateSolidBrush(*shape1_.fillColor));
-        const RECT swatch = ToRect(shape1_.pixels);
-        FillRect(buffer, &swatch, fill.get());
-    }
+    panel_.PaintSwatch(buffer);
     loupe_.Paint(buffer);
     history_.Paint(buffer);
-    SetBkMode(buffer, TRANSPARENT);
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const LabelControl& label = labels_[i];
-        RECT place = ToRect(label.pixels);
-        if (label.caption.empty() || !RectInRegion(update.get(), &place)) {
-            continue;
-        }
-        const SelectedObject selectedFont(buffer, label.font);
-        SetTextColor(buffer, label.foreColor);
-        const std::wstring caption = Widen(label.caption);
-        if (IsOptional(static_cast<Form1Control>(i))) {
-            // The newer texts have blanks ("rgb(255, 128, 0)"): one line, cut at the box's edge, never broken at a
-            // blank into a second line the box has no room for. Without DrawText's line breaking it is cheaper too,
-            // and these change on every move.
-            ExtTextOutW(buffer, place.left, place.top, ETO_CLIPPED, &place, caption.c_str(),
-                        static_cast<UINT>(caption.size()), nullptr);
-        } else {
-            DrawTextW(buffer, caption.c_str(), static_cast<int>(caption.size()), &place,
-                      DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-        }
-    }
+    panel_.PaintLabels(buffer, update.get());
     if (picture1_) {
         picture1_->Paint(buffer);
     }
 
     BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
            SRCCOPY);
-}
-
-LRESULT Form1::OnText1Colours(HDC dc) noexcept {
-    SetTextColor(dc, text1ForeColor_);
-    SetBkColor(dc, RGB(255, 255, 255));
-    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
 }  // namespace pixlin

@@ -1,5 +1,6 @@
 #include "core/colour/colour_history.h"
 #include "core/design/history_swatches.h"
+#include "core/design/window_actions.h"
 #include "core/texts/paste_texts.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "support/window_input.h"
 #include "win32/dib_section.h"
 
 #include <gtest/gtest.h>
@@ -194,8 +195,7 @@ TEST_F(DisplayScaleTest, NoKeyColourFringeInsideTheShape) {
     const RECT place = WindowPlace(form->hwnd());
     const Coverage shape = Enlarged(kArt, DisplayScale(144));
     int wrong = -1;
-    for (int attempt = 0; attempt < 300 && wrong != 0; ++attempt) {
-        DrainMessages();
+    testing::UntilShown([&] {
         wrong = 0;
         const WindowDc screen(nullptr);
         for (int y = 0; y < static_cast<int>(shape.size()); ++y) {
@@ -208,10 +208,8 @@ TEST_F(DisplayScaleTest, NoKeyColourFringeInsideTheShape) {
                 }
             }
         }
-        if (wrong != 0) {
-            Sleep(10);
-        }
-    }
+        return wrong == 0;
+    });
     EXPECT_EQ(wrong, 0);
 }
 

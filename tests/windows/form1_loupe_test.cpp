@@ -6,6 +6,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "support/window_input.h"
 #include "win32/screen_capture.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +211,34 @@ TEST_F(Form1LoupeTest, ArrowsWalkTheHeldPictureByOneOrTenAndStopAtItsEdge) {
     }
 }
 
+// The history's swatches lie on the window itself. Picked while live, the loupe keeps the last picture it had of the
+// screen beside the window, not one of the swatch under the pointer.
+TEST_F(Form1LoupeTest, ASwatchPickedWhileLiveKeepsTheLastPictureOutsideTheWindow) {
+    const auto form = Start(std::string(kLoupeLayout) + "history=110,40,80,20,4\r\n");
+    ASSERT_NE(form->hwnd(), nullptr);
+    ASSERT_TRUE(ShowDistinct(patchWindow_, patch_));
+    const Point outside = At(40, 50);
+    SetCursorPos(outside.x, outside.y);
+    form->Timer1_Timer();
+    testing::Click(form->hwnd(), testing::Centre(form->Label(Form1Control::lbl_RGB).pixels));
+    ASSERT_EQ(form->History().Entries().size(), 1u);
+
+    RECT place{};
+    GetWindowRect(form->hwnd(), &place);
+    const POINT swatch{115, 45};
+    const Point onSwatch{place.left + swatch.x, place.top + swatch.y};
+    SetCursorPos(onSwatch.x, onSwatch.y);
+    form->Timer1().SetEnabled(true);
+    form->Timer1_Timer();
+    ASSERT_EQ(form->Loupe().View(), onSwatch) << "live, the loupe follows the pointer onto the window";
+
+    testing::Click(form->hwnd(), swatch);
+    EXPECT_FALSE(form->Timer1().Enabled());
+    EXPECT_TRUE(form->Loupe().Held());
+    EXPECT_EQ(form->Loupe().View(), outside);
+    ExpectShows(*form, outside, "the swatch's colour");
+}
+
 // At any scale the loupe is the 100 % one enlarged: the same cells, each the factor scaled like any length.
 TEST_F(Form1LoupeTest, CellsScaleWithTheDisplay) {
     const struct {
@@ -300,19 +329,19 @@ std::vector<uint32_t> Shown(const Form1& form) {
     GetWindowRect(form.hwnd(), &place);
     ScreenCapture capture;
     std::vector<uint32_t> last;
-    for (int attempt = 0; attempt < 300; ++attempt) {
+    const bool settled = testing::UntilShown([&] {
         UpdateWindow(form.hwnd());
-        DrainMessages();
         if (!capture.Capture({place.left, place.top, place.right, place.bottom})) {
-            continue;
+            return false;
         }
         const ScreenPixels pixels = capture.Pixels();
         std::vector<uint32_t> now(pixels.pixels.begin(), pixels.pixels.end());
-        if (now == last && (now.back() & 0xFFFFFFu) == 0x282C34u) {
-            return now;
-        }
+        const bool same = now == last && (now.back() & 0xFFFFFFu) == 0x282C34u;
         last = std::move(now);
-        Sleep(10);
+        return same;
+    });
+    if (settled) {
+        return last;
     }
     ADD_FAILURE() << "last corner pixel " << std::hex << (last.empty() ? 0u : last.back()) << std::dec << " "
                   << last.size() << " " << place.left << "," << place.top << "," << place.right << "," << place.bottom;

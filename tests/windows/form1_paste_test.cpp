@@ -4,6 +4,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "support/window_input.h"
 #include "win32/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,8 @@ namespace pixlin {
 namespace {
 
 using testing::Caption;
+using testing::Centre;
+using testing::Click;
 using testing::DrainMessages;
 using testing::PutPictureAndPrivateData;
 using testing::ReadClipboard;
@@ -37,15 +40,6 @@ constexpr char kOldLayout[] = "rgb=170,40,116,16,0\r\nhex=170,62,116,16,0\r\n";
 constexpr char kLive[] = "Live \xC2\xB7 Ctrl+F12 freezes";
 constexpr char kFrozen[] = "Frozen \xC2\xB7 Ctrl+F12 resumes";
 
-POINT Centre(const PixelRect& place) {
-    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-}
-
-void Click(HWND window, POINT point) {
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-}
-
 std::string NameBoxText(const Form1& form) {
     wchar_t text[256] = {};
     GetWindowTextW(form.Text1(), text, 256);
@@ -63,6 +57,9 @@ protected:
         args.programDirectory = scratch_.Root();
         args.readPixel = [this](HDC, int, int) { return colour_; };
         args.playWave = [this](const std::wstring&, int16_t) { ++sounds_; };
+        if (writeClipboard_) {
+            args.writeClipboard = writeClipboard_;
+        }
         return StartPicker(std::move(args), sampling);
     }
 
@@ -94,6 +91,7 @@ protected:
     ScratchDir scratch_;
     COLORREF colour_ = RGB(0, 0, 0);
     int sounds_ = 0;
+    ClipboardWriter writeClipboard_;
     const TestWindow clipboardUser_;
 };
 
@@ -176,9 +174,9 @@ TEST_F(Form1PasteTest, TheCopyKeyCopiesThePickInTheFormOfTheLastClickedReadout) 
     }
 }
 
-// Copied white, the contrast at once reads white against itself; pointing at grey it reads grey against white. The
-// key copies the contrast against what was copied before it, not against itself.
-TEST_F(Form1PasteTest, TheContrastFollowsTheHistory) {
+// Copied white, the contrast at once reads white against itself; pointing at grey it reads grey against white. A ratio
+// is no colour: copying it changes neither the history nor the copy key's form.
+TEST_F(Form1PasteTest, TheContrastFollowsTheHistoryAndIsNoColour) {
     const auto form = Start(kPasteLayout);
     ASSERT_NE(form->hwnd(), nullptr);
     Sample(*form, RGB(255, 255, 255), 330, 400);
@@ -187,12 +185,78 @@ TEST_F(Form1PasteTest, TheContrastFollowsTheHistory) {
 
     Sample(*form, RGB(119, 119, 119), 331, 400);
     EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, "4.47:1 AA large");
+    sounds_ = 0;
     EXPECT_EQ(ClickAndRead(*form, C::lbl_CONTRAST), L"4.47:1 AA large");
-    EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, "1.00:1 fail") << "grey is now the latest copy";
+    EXPECT_EQ(sounds_, 1);
+    EXPECT_EQ(form->History().Entries().size(), 1u);
+    EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, "4.47:1 AA large") << "still against the white copied before";
 
     Sample(*form, RGB(0, 0, 0), 332, 400);
-    EXPECT_EQ(PressCopyKey(*form), L"4.68:1 AA") << "black against the grey copied before";
+    EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, "21.00:1 AAA");
+    EXPECT_EQ(PressCopyKey(*form), L"#000000") << "the key's form is still the last colour's";
     EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, "1.00:1 fail");
+}
+
+// An empty readout copies nothing: the warning beep instead of the click, and the clipboard and history as they were.
+TEST_F(Form1PasteTest, AnEmptyReadoutCopiesNothing) {
+    const struct {
+        COLORREF colour;
+        Form1Control readout;
+    } rows[] = {
+        {RGB(255, 128, 0), C::lbl_CONTRAST},  // nothing copied yet to measure against
+        {CLR_INVALID, C::lbl_CSSRGB},
+        {CLR_INVALID, C::lbl_RGB},
+    };
+    int x = 350;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(IndexOf(row.readout));
+        const auto form = Start(kPasteLayout);
+        ASSERT_NE(form->hwnd(), nullptr);
+        Sample(*form, row.colour, x++, 400);
+        ASSERT_EQ(form->Label(row.readout).caption, "");
+        sounds_ = 0;
+        PutPictureAndPrivateData(clipboardUser_.get());
+        Click(form->hwnd(), Centre(form->Label(row.readout).pixels));
+        EXPECT_EQ(ReadClipboard().formats.count(CF_BITMAP), 1u) << "the clipboard kept what it had";
+        EXPECT_EQ(sounds_, 0);
+        EXPECT_TRUE(form->History().Entries().empty());
+    }
+}
+
+// Resumed, the readouts follow the pointer at once, with or without a loupe: the frozen pick never shows under "Live".
+TEST_F(Form1PasteTest, EveryResumeSamplesAtOnce) {
+    const auto form = Start(kOldLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    Sample(*form, RGB(255, 128, 0), 360, 400);
+    PressFreezeKey(*form);
+    PressFreezeKey(*form);
+    ASSERT_FALSE(form->Timer1().Enabled());
+    colour_ = RGB(0, 0, 255);
+    SetCursorPos(361, 400);
+    PressFreezeKey(*form);
+    EXPECT_TRUE(form->Timer1().Enabled());
+    EXPECT_EQ(form->Label(C::lbl_RGB).caption, "0,0,255");
+    EXPECT_EQ(Caption(form->hwnd()), "X:361   Y:400");
+}
+
+// Waiting for the clipboard, the thread answers messages sent to it; one that ends the session destroys the window.
+// The copy is made, and nothing after it touches the window that is gone.
+TEST_F(Form1PasteTest, ACopyOutlivingItsWindowTouchesNothingAfterIt) {
+    Form1* picker = nullptr;
+    writeClipboard_ = [&picker](HWND owner, std::string_view text) {
+        SendMessageW(picker->hwnd(), WM_ENDSESSION, TRUE, 0);
+        return owner != nullptr && PutTextOnClipboard(nullptr, text);
+    };
+    const auto form = Start(kPasteLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    picker = form.get();
+    Sample(*form, RGB(255, 128, 0), 370, 400);
+    sounds_ = 0;
+    Click(form->hwnd(), Centre(form->Label(C::lbl_CSSHEX).pixels));
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_EQ(ReadClipboard().unicode, L"#FF8000");
+    EXPECT_TRUE(form->History().Entries().empty());
+    EXPECT_EQ(sounds_, 0);
 }
 
 // Three copies, then the second swatch: its colour is the pick everywhere, sampling freezes as the hot key freezes it,

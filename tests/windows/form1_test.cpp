@@ -6,6 +6,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "support/window_input.h"
 #include "win32/system_error_text.h"
 #include "win32/wide_text.h"
 
@@ -65,15 +66,7 @@ public:
         SetWindowLongPtrW(window_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
         InvalidateRect(window_, nullptr, TRUE);
         UpdateWindow(window_);
-        for (int attempt = 0; attempt < 300; ++attempt) {
-            DrainMessages();
-            const WindowDc screen(nullptr);
-            if (GetPixel(screen.get(), at.x, at.y) == colour) {
-                return true;
-            }
-            Sleep(10);
-        }
-        return false;
+        return testing::UntilShown([&] { return GetPixel(WindowDc(nullptr).get(), at.x, at.y) == colour; });
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_picker.h"
 #include "support/test_window.h"
+#include "support/window_input.h"
 #include "win32/picture_file.h"
 
 #include <gtest/gtest.h>
@@ -156,18 +157,12 @@ TEST_F(SkinTest, TheScreenShowsTheSkinInsideTheRegion) {
     RECT place{};
     GetWindowRect(form->hwnd(), &place);
 
-    bool shown = false;
-    for (int attempt = 0; attempt < 300 && !shown; ++attempt) {
-        DrainMessages();
+    EXPECT_TRUE(testing::UntilShown([&] {
         const WindowDc screen(nullptr);
-        shown = GetPixel(screen.get(), place.left + 3, place.top) == kLight &&
-                GetPixel(screen.get(), place.left + 1, place.top + 2) == kPanel &&
-                GetPixel(screen.get(), place.left + 4, place.top + 2) == kLight;
-        if (!shown) {
-            Sleep(10);
-        }
-    }
-    EXPECT_TRUE(shown);
+        return GetPixel(screen.get(), place.left + 3, place.top) == kLight &&
+               GetPixel(screen.get(), place.left + 1, place.top + 2) == kPanel &&
+               GetPixel(screen.get(), place.left + 4, place.top + 2) == kLight;
+    }));
 }
 
 // The scan depends on the box's settings: only a frameless, auto-sized box is exactly its picture's size, and only

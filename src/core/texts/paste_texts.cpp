@@ -8,28 +8,6 @@
 
 namespace pixlin {
 
-bool IsReadout(Form1Control label) noexcept {
-    switch (label) {
-        case Form1Control::lbl_HLS:
-        case Form1Control::lbl_CMY:
-        case Form1Control::lbl_CMYK:
-        case Form1Control::lbl_YCBCR:
-        case Form1Control::lbl_LONG:
-        case Form1Control::lbl_HEX:
-        case Form1Control::lbl_RGB:
-        case Form1Control::lbl_CSSHEX:
-        case Form1Control::lbl_CSSRGB:
-        case Form1Control::lbl_CSSHSL:
-        case Form1Control::lbl_HSV:
-        case Form1Control::lbl_OKLCH:
-        case Form1Control::lbl_NEAREST:
-        case Form1Control::lbl_CONTRAST:
-            return true;
-        default:
-            return false;
-    }
-}
-
 std::string PasteFormText(Form1Control readout, Rgb colour, std::optional<Rgb> against) {
     switch (readout) {
         case Form1Control::lbl_CSSHEX:

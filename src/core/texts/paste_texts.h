@@ -10,10 +10,6 @@
 
 namespace pixlin {
 
-// The labels whose text a click copies: the colour readouts, older and newer. The copy key copies the current colour
-// in the form of one of them.
-bool IsReadout(Form1Control label) noexcept;
-
 // The text of one of the newer readouts (from lbl_CSSHEX to lbl_CONTRAST) for a colour. The contrast is measured
 // against `against`, and is empty without it.
 std::string PasteFormText(Form1Control readout, Rgb colour, std::optional<Rgb> against);

@@ -1,0 +1,47 @@
+#include "core/texts/panel_texts.h"
+
+#include <utility>
+
+#include "core/colour/clr_models.h"
+#include "core/design/window_actions.h"
+#include "core/texts/paste_texts.h"
+#include "core/texts/readout_texts.h"
+
+namespace pixlin {
+
+PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown) {
+    PanelTexts texts;
+    if (!key.colour) {
+        return texts;
+    }
+    cClrModels model;
+    Readouts older = MakeReadouts(*key.colour, model);
+    auto set = [&texts](Form1Control label, std::string text) { texts.labels[IndexOf(label)] = std::move(text); };
+    set(Form1Control::lbl_LONG, std::move(older.longValue));
+    set(Form1Control::lbl_RGB, std::move(older.rgb));
+    set(Form1Control::lbl_HEX, std::move(older.hex));
+    set(Form1Control::lbl_YCBCR, std::move(older.ycbcr));
+    set(Form1Control::lbl_CMYK, std::move(older.cmyk));
+    set(Form1Control::lbl_CMY, std::move(older.cmy));
+    set(Form1Control::lbl_HLS, std::move(older.hls));
+    texts.name = std::move(older.name);
+    const Rgb channels = RgbOf(*key.colour);
+    for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
+        const auto label = static_cast<Form1Control>(i);
+        if (IsOptional(label) && IsReadout(label) && shown[i]) {
+            texts.labels[i] = PasteFormText(label, channels, key.against);
+        }
+    }
+    return texts;
+}
+
+const PanelTexts& PanelTextCache::TextsFor(const TextsKey& key, const ShownLabels& shown) {
+    if (key_ != key || shown_ != shown) {
+        texts_ = MakePanelTexts(key, shown);
+        key_ = key;
+        shown_ = shown;
+    }
+    return texts_;
+}
+
+}  // namespace pixlin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/colour/rgb.h"
+#include "core/design/form1_control.h"
+
+namespace pixlin {
+
+// Which labels a skin brings into the window, in the order of Form1Control.
+using ShownLabels = std::array<bool, kForm1LabelCount>;
+
+// What the readouts are made from: the colour value 0x00BBGGRR they show (none for a pixel that could not be read)
+// and the colour the contrast is measured against (none before the first copy).
+struct TextsKey {
+    std::optional<std::int32_t> colour;
+    std::optional<Rgb> against;
+
+    bool operator==(const TextsKey&) const = default;
+};
+
+// Every text the readouts and the name box show. A label that is no readout, or a newer readout the skin does not
+// show, has an empty text: nothing is worked out for it.
+struct PanelTexts {
+    std::array<std::string, kForm1LabelCount> labels;
+    std::string name;
+
+    bool operator==(const PanelTexts&) const = default;
+};
+
+PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown);
+
+// The texts of the last colour, partner and skin: while none of them changes, nothing is worked out again.
+class PanelTextCache {
+public:
+    const PanelTexts& TextsFor(const TextsKey& key, const ShownLabels& shown);
+
+private:
+    std::optional<TextsKey> key_;
+    ShownLabels shown_{};
+    PanelTexts texts_;
+};
+
+}  // namespace pixlin

@@ -1,0 +1,66 @@
+#include "core/texts/panel_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pixlin {
+namespace {
+
+using C = Form1Control;
+
+ShownLabels OlderOnly() {
+    ShownLabels shown{};
+    for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
+        shown[i] = !IsOptional(static_cast<C>(i));
+    }
+    return shown;
+}
+
+ShownLabels Every() {
+    ShownLabels shown{};
+    shown.fill(true);
+    return shown;
+}
+
+// Each row: one label's text for a colour, a partner and the labels a skin shows.
+TEST(PanelTexts, EveryTextASkinShowsForAColourAndItsPartner) {
+    constexpr std::int32_t kOrange = 0x0080FF;
+    constexpr Rgb kWhite{255, 255, 255};
+    const struct {
+        TextsKey key;
+        ShownLabels shown;
+        C label;
+        std::string text;
+    } rows[] = {
+        {{kOrange, kWhite}, Every(), C::lbl_RGB, "255,128,0"},
+        {{kOrange, kWhite}, Every(), C::lbl_HEX, "'#FF8000'"},
+        {{kOrange, kWhite}, Every(), C::lbl_HLS, "90,50,100"},
+        {{kOrange, kWhite}, Every(), C::lbl_CSSHEX, "#FF8000"},
+        {{kOrange, kWhite}, Every(), C::lbl_OKLCH, "oklch(73.2% 0.186 53.0)"},
+        {{kOrange, kWhite}, Every(), C::lbl_CONTRAST, "2.51:1 fail"},
+        {{kOrange, std::nullopt}, Every(), C::lbl_CONTRAST, ""},
+        {{kOrange, Rgb{0, 0, 0}}, Every(), C::lbl_CONTRAST, "8.33:1 AAA"},
+        // Texts that are no readout's, and newer readouts the skin does not show, are never worked out.
+        {{kOrange, kWhite}, Every(), C::lbl_STATE, ""},
+        {{kOrange, kWhite}, Every(), C::Label3, ""},
+        {{kOrange, kWhite}, OlderOnly(), C::lbl_CSSHEX, ""},
+        {{kOrange, kWhite}, OlderOnly(), C::lbl_RGB, "255,128,0"},
+        // An unreadable pixel empties every text.
+        {{std::nullopt, kWhite}, Every(), C::lbl_RGB, ""},
+        {{std::nullopt, kWhite}, Every(), C::lbl_CSSRGB, ""},
+    };
+    PanelTextCache cache;
+    for (const auto& row : rows) {
+        const PanelTexts made = MakePanelTexts(row.key, row.shown);
+        EXPECT_EQ(made.labels[IndexOf(row.label)], row.text) << row.text;
+        // The cache gives what a fresh reckoning gives, whatever came before it.
+        EXPECT_EQ(cache.TextsFor(row.key, row.shown), made) << row.text;
+    }
+    EXPECT_EQ(MakePanelTexts({0x00FFFF, std::nullopt}, OlderOnly()).name, "yellow - Gelb");
+    EXPECT_EQ(MakePanelTexts({std::nullopt, std::nullopt}, OlderOnly()).name, "");
+}
+
+}  // namespace
+}  // namespace pixlin
