@@ -8,6 +8,7 @@
 #include "core/design/history_swatches.h"
 #include "skintool/contrast.h"
 #include "skintool/layout_text.h"
+#include "skintool/text_fit_findings.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -88,6 +89,8 @@ public:
             }
         }
         CheckOverlaps();
+        const Findings texts = TextFitFindings(layout_);
+        findings_.insert(findings_.end(), texts.begin(), texts.end());
         return std::move(findings_);
     }
 

@@ -10,6 +10,8 @@
 #include "core/colour/clr_models.h"
 #include "core/texts/paste_texts.h"
 #include "core/texts/readout_texts.h"
+#include "skintool/label_text.h"
+#include "skintool/widest_texts.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -17,8 +19,6 @@ namespace {
 constexpr std::uint32_t kOutline = 0x00C8FF;
 constexpr std::uint32_t kNameShadow = 0x000000;
 constexpr std::uint32_t kNameBoxBackground = 0xFFFFFF;
-// The built-in font's digits, 7 units high, come out about as high as those of the picker's readout font.
-constexpr double kReadoutTextScale = 1.3;
 constexpr int kQuadBytes = 4 * 16;
 constexpr std::int64_t kFarOff = std::int64_t{1} << 30;
 
@@ -63,7 +63,7 @@ public:
         }
     }
 
-    // Text in the built-in font, `size` preview pixels per font unit, clipped.
+    // The controls' names in stb's small font, `size` preview pixels per font unit, clipped.
     void Text(const std::string& text, double x, double y, double size, std::uint32_t rgb, const PixelRect& clip) {
         std::string printable = text;
         std::replace_if(
@@ -122,12 +122,6 @@ std::string SampleText(Form1Control control, const Readouts& readouts) {
 
 }  // namespace
 
-std::uint32_t Image::At(std::int32_t x, std::int32_t y) const {
-    const std::size_t at =
-        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
-    return std::uint32_t{rgb[at]} << 16 | std::uint32_t{rgb[at + 1]} << 8 | rgb[at + 2];
-}
-
 PreviewSize PreviewSizeOf(const SkinPicture& picture, double scale) {
     return {std::max<std::int64_t>(1, std::llround(picture.width * scale)),
             std::max<std::int64_t>(1, std::llround(picture.height * scale))};
@@ -158,7 +152,7 @@ Image DrawPreview(const SkinPicture& picture, const WindowLayout& layout, double
     Canvas canvas(image);
     cClrModels model;
     const Readouts readouts = MakeReadouts(kSampleColour, model);
-    const double textSize = scale * kReadoutTextScale;
+    const auto dpi = static_cast<std::int32_t>(std::lround(96 * scale));
     const double nameSize = std::max(1.0, scale / 2);
 
     for (const PlacedControl& control : layout.controls) {
@@ -168,9 +162,19 @@ Image DrawPreview(const SkinPicture& picture, const WindowLayout& layout, double
         } else if (control.role == ControlRole::NameBox) {
             canvas.Fill(box.left, box.top, box.right, box.bottom, kNameBoxBackground, canvas.Bounds());
         }
-        if (control.foreColor && control.control) {
-            canvas.Text(SampleText(*control.control, readouts), box.left + 2 * scale, box.top + 3 * scale, textSize,
-                        FromColourValue(*control.foreColor), box);
+        if (!control.foreColor || !control.control) {
+            continue;
+        }
+        const LabelFont font{FontOf(*control.control), dpi};
+        const std::string text = SampleText(*control.control, readouts);
+        const std::uint32_t colour = FromColourValue(*control.foreColor);
+        if (control.role == ControlRole::NameBox) {
+            const std::int32_t margin = EditMargin(font).value_or(0);
+            DrawLabelText(image, PixelRect{box.left + margin, box.top, box.right - margin, box.bottom}, text, font,
+                          colour);
+        } else {
+            DrawLabelText(image, box, text, font, colour,
+                          IsOptional(*control.control) ? TextLayout::OneLine : TextLayout::WordBreak);
         }
     }
     const auto swatch = std::find_if(layout.controls.begin(), layout.controls.end(),

@@ -4,18 +4,10 @@
 #include <vector>
 
 #include "skintool/control_places.h"
+#include "skintool/image.h"
 #include "skintool/skin_picture.h"
 
 namespace pixlin::skintool {
-
-struct Image {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    // Rows top-down, 3 bytes (red, green, blue) per pixel.
-    std::vector<std::uint8_t> rgb;
-
-    std::uint32_t At(std::int32_t x, std::int32_t y) const;
-};
 
 inline constexpr std::uint32_t kCheckerLight = 0xCCCCCC;
 inline constexpr std::uint32_t kCheckerDark = 0x999999;
@@ -41,8 +33,9 @@ PreviewSize PreviewSizeOf(const SkinPicture& picture, double scale);
 // The skin bitmap enlarged by `scale` with nearest-neighbour sampling, its cut-out drawn as a grey checkerboard.
 Image DrawSkin(const SkinPicture& picture, double scale);
 
-// The skin as the picker shows it: the readouts with sample texts in their colours, the swatch in the sample
-// colour, the name box, and each control's box outlined and named.
+// The skin as the picker shows it at `scale` times 96 dpi: the readouts, the state text and the name box with the
+// picker's texts for the sample colour, in the picker's fonts and cut where the picker cuts them, the swatch in the
+// sample colour, and each control's box outlined and named. Without the fonts (FontProblem) the texts are left out.
 Image DrawPreview(const SkinPicture& picture, const WindowLayout& layout, double scale);
 
 }  // namespace pixlin::skintool

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,6 +16,8 @@
 
 #include "skintool/check.h"
 #include "skintool/json_report.h"
+#include "skintool/label_text.h"
+#include "skintool/layout_text.h"
 #include "skintool/preview.h"
 #include "skintool/printable_text.h"
 #include "skintool/text_report.h"
@@ -22,7 +26,7 @@ namespace pixlin::skintool {
 namespace {
 
 // Neither a finding nor a skin: the command line or a file outside the skin is wrong, or the checker could not
-// finish.
+// finish. For preview: nothing was written, as 0 to 2 say the preview was, with check's verdict on the skin.
 constexpr int kUsageStatus = 3;
 constexpr double kMinScale = 0.25;
 constexpr double kMaxScale = 8.0;
@@ -34,7 +38,8 @@ constexpr std::string_view kUsage =
     "check reports what the picker will do with the skin in DIR (pixlin.dat0, pixlin.dat1, pixlin.dat2);\n"
     "exit status 0 clean, 1 warnings, 2 no usable window, 3 usage or the checker could not finish.\n"
     "preview draws the skin with its controls into a PNG, N times its size (0.25 to 8, default 2), at most\n"
-    "64 M pixels; it does not write over the skin's own files.\n";
+    "64 M pixels; it does not write over the skin's own files. Exit status 0 written and the skin clean,\n"
+    "1 written and the skin has warnings, 2 written but the skin gives no usable window, 3 nothing written.\n";
 
 std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -130,6 +135,48 @@ bool IsSkinFile(const std::filesystem::path& folder, const std::filesystem::path
     return false;
 }
 
+// Writes the whole file or, failing that, leaves none behind. Empty when written, else why not, after a colon.
+std::string WriteFile(const std::filesystem::path& out, const std::string& bytes) {
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        const int error = errno;
+        return error != 0 ? ": " + Printable(std::strerror(error)) : ": it cannot be opened";
+    }
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.flush()) {
+        return {};
+    }
+    const int error = errno;
+    file.close();
+    std::error_code ignored;
+    std::filesystem::remove(out, ignored);
+    return error != 0 ? ": " + Printable(std::strerror(error)) : ": writing failed";
+}
+
+std::string CountOf(std::ptrdiff_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+// What check would say of the skin, in one clause.
+std::string Verdict(const Findings& findings, const std::string& folderArgument) {
+    const auto count = [&findings](Severity severity) {
+        return std::count_if(findings.begin(), findings.end(),
+                             [severity](const Finding& finding) { return finding.severity == severity; });
+    };
+    const std::ptrdiff_t errors = count(Severity::Error);
+    const std::ptrdiff_t warnings = count(Severity::Warning);
+    const std::string run = ": run pixlin-skin check " + Printable(folderArgument);
+    if (errors > 0) {
+        return "the skin has " + CountOf(errors, "error", "errors") + " and " +
+               CountOf(warnings, "warning", "warnings") + ", and the picker would not give a usable window with it" +
+               run;
+    }
+    if (warnings > 0) {
+        return "the skin has " + CountOf(warnings, "warning", "warnings") + run;
+    }
+    return "the skin has no warnings";
+}
+
 int Preview(const std::vector<std::string>& arguments) {
     double scale = kDefaultScale;
     std::vector<std::string> positional;
@@ -160,14 +207,19 @@ int Preview(const std::vector<std::string>& arguments) {
     if (IsSkinFile(*folder, out)) {
         return Usage(Printable(positional[1]) + " is one of the skin's own files: the preview would replace it");
     }
+    if (const std::string problem = FontProblem(); !problem.empty()) {
+        std::cerr << "pixlin-skin: nothing written: the sample texts cannot be drawn: " << problem << "\n";
+        return kUsageStatus;
+    }
     const SkinCheck check = CheckSkin(ReadSkinFiles(*folder));
     if (check.picture.outcome != PictureOutcome::Decoded) {
-        std::cerr << "pixlin-skin: the skin bitmap cannot be drawn; run pixlin-skin check for why\n";
-        return 2;
+        std::cerr << "pixlin-skin: nothing written: the skin bitmap cannot be drawn; run pixlin-skin check "
+                  << Printable(positional[0]) << " for why\n";
+        return kUsageStatus;
     }
     const PreviewSize size = PreviewSizeOf(check.picture, scale);
     if (size.Pixels() > kMaxPreviewPixels) {
-        std::cerr << "pixlin-skin: a preview of " << size.width << " x " << size.height
+        std::cerr << "pixlin-skin: nothing written: a preview of " << size.width << " x " << size.height
                   << " pixels is over the limit of " << (kMaxPreviewPixels >> 20)
                   << " M pixels; choose a smaller --scale\n";
         return kUsageStatus;
@@ -177,16 +229,17 @@ int Preview(const std::vector<std::string>& arguments) {
     static_assert(kMaxPreviewPixels * 3 + std::uint64_t{kMaxPictureSide} * 8 < INT32_MAX);
     std::string png;
     if (!stbi_write_png_to_func(AppendBytes, &png, image.width, image.height, 3, image.rgb.data(), image.width * 3)) {
-        std::cerr << "pixlin-skin: the preview could not be encoded\n";
+        std::cerr << "pixlin-skin: nothing written: the preview could not be encoded\n";
         return kUsageStatus;
     }
-    std::ofstream file(out, std::ios::binary);
-    file.write(png.data(), static_cast<std::streamsize>(png.size()));
-    if (!file.flush()) {
-        std::cerr << "pixlin-skin: cannot write " << Printable(positional[1]) << "\n";
+    if (const std::string failure = WriteFile(out, png); !failure.empty()) {
+        std::cerr << "pixlin-skin: nothing written: cannot write " << Printable(positional[1]) << failure << "\n";
         return kUsageStatus;
     }
-    return ExitStatus(check.findings);
+    const int status = ExitStatus(check.findings);
+    std::cout << "wrote " << Printable(positional[1]) << " (" << check.picture.width << " x " << check.picture.height
+              << " at " << NumberText(scale) << "x); " << Verdict(check.findings, positional[0]) << "\n";
+    return status;
 }
 
 int Commands(const std::vector<std::string>& arguments) {

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # pixlin-skin's preview of the default skin is what the picker shows: its checkerboard lies exactly where the
 # picker's window lets the desktop through, the rest of the bitmap is the same pixels, and the boxes it outlines
-# are where the picker draws its controls (the swatch, filled with the sampled desktop colour, fills its box).
+# are where the picker draws its controls (the swatch, filled with the sampled desktop colour, fills its box). The
+# desktop has the preview's sample colour, so the picker shows the preview's texts: the preview draws them as the
+# picker does, pixel for pixel.
 source "$(dirname "$0")/lib.sh"
 
 skin_tool=${PIXLIN_SKIN_EXE:?the build gives the path of pixlin-skin.exe}
-root_colour=3f111f
+# Coral (#FF7F50), the preview's sample colour, which the default skin does not use.
+root_colour=ff7f50
 outline_colour=00c8ff
 shots=$E2E_DIR/shots
 mkdir -p "$shots"
@@ -16,9 +19,10 @@ colour_mask() {
 }
 
 preview_status=0
-wine "$skin_tool" preview "$E2E_SKIN" "$shots/preview.png" --scale 1 </dev/null >/dev/null 2>&1 ||
+preview_said=$(wine "$skin_tool" preview "$E2E_SKIN" "$shots/preview.png" --scale 1 </dev/null 2>&1) ||
     preview_status=$?
-[ "$preview_status" -le 1 ] && [ -f "$shots/preview.png" ] || fail "pixlin-skin preview exited with $preview_status"
+[ "$preview_status" -eq 0 ] && [[ $preview_said == *"preview.png ("*" at 1x); the skin has no warnings"* ]] &&
+    [ -f "$shots/preview.png" ] || fail "pixlin-skin preview exited with $preview_status: $preview_said"
 
 # The pointer rests on the desktop, so the swatch shows the desktop's colour as well.
 xsetroot -solid "#$root_colour"
@@ -98,6 +102,44 @@ sample_fill=$(convert "$shots/preview.png" -crop "${swatch_width}x$swatch_height
     -shave 2x2 -format '%k' info:)
 [ "$sample_fill" -eq 1 ] || fail_with_shots "the preview's swatch box holds $sample_fill colours, not its sample fill"
 
+# Inside each text's box, leaving out its outline, the names written above the boxes below it and the descenders of
+# its own name (the names' colours), the preview and the window are the same pixels. The contrast readout stays empty
+# until a colour is copied.
+if ! texts=$(/usr/bin/python3 - "$shots/preview.png" "$shots/window.png" "$E2E_SKIN/pixlin.dat0" <<'PY'
+import collections
+import sys
+from PIL import Image
+
+NAME_COLOURS = {(0x00, 0xC8, 0xFF), (0, 0, 0)}
+preview = Image.open(sys.argv[1]).convert("RGB")
+window = Image.open(sys.argv[2]).convert("RGB")
+boxes = {}
+for line in open(sys.argv[3], encoding="ascii"):
+    key, _, values = line.strip().partition("=")
+    numbers = values.split(",")
+    if len(numbers) == 5 and key not in ("history", "zoom"):
+        boxes[key] = [int(n) for n in numbers[:4]]
+bad = []
+for key, (left, top, width, height) in boxes.items():
+    if key == "contrast":
+        continue
+    pixels = [(x, y) for y in range(top + 1, top + height - 1) for x in range(left + 1, left + width - 1)
+              if preview.getpixel((x, y)) not in NAME_COLOURS
+              and not any(other != key and t - 9 <= y < t and l <= x < l + max(w, 122)
+                          for other, (l, t, w, _) in boxes.items())]
+    ground = collections.Counter(window.getpixel(p) for p in pixels).most_common(1)[0][0]
+    inked = sum(window.getpixel(p) != ground for p in pixels)
+    differ = sum(preview.getpixel(p) != window.getpixel(p) for p in pixels)
+    print("%s: %d of %d pixels differ, %d inked" % (key, differ, len(pixels), inked), file=sys.stderr)
+    if differ or inked < 20:
+        bad.append(key)
+print(len(boxes) - 1 - len(bad))
+sys.exit(1 if bad else 0)
+PY
+); then
+    fail_with_shots "the preview's texts are not the picker's (see above)"
+fi
+
 esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 echo "preview ${width}x$height: $through cut-out pixels in the same places as the window's, ${#boxes[@]} boxes" \
-    "outlined where the layout puts them, the swatch in its box"
+    "outlined where the layout puts them, the swatch in its box, $texts texts as the picker draws them"

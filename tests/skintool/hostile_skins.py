@@ -166,6 +166,24 @@ def unchanged(name):
     return check
 
 
+def written(name, expected=True):
+    def check(folder):
+        there = os.path.isfile(os.path.join(folder, name))
+        return None if there == expected else name + (" was not written" if expected else " was written")
+    return check
+
+
+def with_layout(change):
+    """The default layout changed by a function of its text."""
+    def prepare(folder):
+        path = os.path.join(folder, "pixlin.dat0")
+        with open(path, "rb") as layout:
+            text = layout.read().decode("ascii")
+        with open(path, "wb") as layout:
+            layout.write(change(text).encode("ascii"))
+    return prepare
+
+
 def valid_json(output):
     try:
         report = json.loads(output.decode("utf-8"))
@@ -207,8 +225,23 @@ ROWS = [
         arguments=("preview", "{dir}", "{dir}/pixlin.dat1"), after=unchanged("pixlin.dat1")),
     Row("preview onto the layout, another case", {3}, ["skin's own files"],
         arguments=("preview", "{dir}", "{dir}/./PIXLIN.DAT0"), after=unchanged("pixlin.dat0")),
-    Row("preview over 64 M pixels", {3}, ["65536 x 16384 pixels is over the limit of 64 M pixels"],
-        picture=saved(framed(8192, 2048), "PNG"), arguments=("preview", "{dir}", "{dir}/big.png", "--scale", "8")),
+    Row("preview over 64 M pixels", {3}, ["nothing written", "65536 x 16384 pixels is over the limit of 64 M pixels"],
+        picture=saved(framed(8192, 2048), "PNG"), arguments=("preview", "{dir}", "{dir}/big.png", "--scale", "8"),
+        after=written("big.png", False)),
+    Row("preview of the default skin", {0}, ["/out.png (360 x 557 at 2x); the skin has no warnings"],
+        arguments=("preview", "{dir}", "{dir}/out.png"), after=written("out.png")),
+    Row("preview of a skin whose oklch box is too narrow", {1},
+        ["/out.png (360 x 557 at 0.5x); the skin has 1 warning: run pixlin-skin check"],
+        prepare=with_layout(lambda text: text.replace("oklch=176,113,170,", "oklch=176,113,100,")),
+        arguments=("preview", "{dir}", "{dir}/out.png", "--scale", "0.5"), after=written("out.png")),
+    Row("preview of an invisible window", {2},
+        ["/out.png (360 x 557 at 1x); the skin has 1 error and 0 warnings, and the picker would not give a usable"],
+        prepare=with_layout(lambda text: text + "trans=0.4\r\n"),
+        arguments=("preview", "{dir}", "{dir}/out.png", "--scale", "1"), after=written("out.png")),
+    Row("preview of a bitmap that cannot be read", {3}, ["nothing written: the skin bitmap cannot be drawn"],
+        picture=b"RIFF", arguments=("preview", "{dir}", "{dir}/out.png"), after=written("out.png", False)),
+    Row("preview into a folder that is not there", {3}, ["nothing written: cannot write", "/no/out.png"],
+        arguments=("preview", "{dir}", "{dir}/no/out.png")),
     Row("escape sequence, line end and a stray byte in the folder's name", {0}, ["skin\\x1B[31m\\x0Aq\\xFF:"],
         folder="skin\x1b[31m\nq\udcff"),
     Row("the same in JSON", {0}, ['"exit": 0'], folder="skin\x1b[31m\nq\udcff",

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "skintool/contrast.h"
+#include "skintool/widest_texts.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -37,7 +38,7 @@ std::string Layout(std::string_view extra) {
     return std::string(
                "rgb=10,20,100,16,16777215\r\nhex=10,40,100,16,16777215\r\nlong=10,60,100,16,16777215\r\n"
                "hls=10,80,100,16,16777215\r\ncmy=10,100,100,16,16777215\r\ncmyk=10,120,100,16,16777215\r\n"
-               "ycbcr=10,140,100,16,16777215\r\npreview=150,20,40,40\r\ntext=10,200,150,16,0\r\n"
+               "ycbcr=10,140,100,16,16777215\r\npreview=150,20,40,40\r\ntext=10,200,260,16,0\r\n"
                "quit=270,20,16,16\r\n") +
            std::string(extra);
 }
@@ -68,6 +69,15 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         {"zoom=296,150,40,40,8", "loupe-too-small", 11, "(only 4 x 40 of it inside the bitmap)"},
         // The second line's factor is skipped: the first line's stays.
         {"zoom=250,200,40,40,4\r\nzoom=250,200,40,3,40", "loupe-too-small", 12, "one cell of 4 x 4"},
+        // The widest texts, in the picker's font: lightness 100.0 comes with a hue of three digits only near white.
+        {"oklch=10,220,150,16,16777215", "text-cut", 11, "\"oklch(100.0% 0.001 106.4)\" is"},
+        {"nearest=10,220,290,16,16777215", "text-cut", 11,
+         "\"\u2248 mediumspringgreen - mittleres Fr\u00FChlingsgr\u00FCn\""},
+        {"csshsl=10,220,120,16,16777215", "text-cut", 11, "\"hsl(120, 100%, 100%)\""},
+        {"contrast=10,220,90,16,16777215", "text-cut", 11, "AA large\""},
+        {"state=10,220,140,16,16777215", "text-cut", 11, "\"Frozen \u00B7 Ctrl+F12 resumes\""},
+        {"cmyk=10,120,70,16,16777215", "text-cut", 11, "\"0,100,100,9"},
+        {"text=10,200,248,16,0", "text-cut", 11, "keeps 3 pixels clear of text on each side"},
     };
     for (const PlaceCase& c : cases) {
         const Findings findings = PlaceFindings(PlaceControls(Layout(c.extra), kWindow), &picture);
@@ -76,6 +86,37 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         ASSERT_NE(found, findings.end()) << c.extra;
         EXPECT_EQ(found->severity, Severity::Warning);
         EXPECT_NE(found->message.find(c.text), std::string::npos) << found->message;
+    }
+}
+
+TEST(PlaceFindings, ABoxAsWideAsTheWidestTextShowsItWholeAndOnePixelLessCutsIt) {
+    const std::int32_t margin = EditMargin(LabelFont{ControlFont::ArialRegular9, 96}).value();
+    const struct {
+        std::string_view key;
+        Form1Control control;
+        std::int32_t margins;
+    } rows[] = {
+        {"oklch", Form1Control::lbl_OKLCH, 0},
+        {"nearest", Form1Control::lbl_NEAREST, 0},
+        {"long", Form1Control::lbl_LONG, 0},
+        {"text", Form1Control::Text1, 2 * margin},
+    };
+    for (const auto& row : rows) {
+        const std::optional<MeasuredText> widest = WidestText(row.control);
+        ASSERT_TRUE(widest) << FontProblem();
+        const std::int32_t needed = widest->width + row.margins;
+        for (const std::int32_t width : {needed, needed - 1}) {
+            const std::string line = std::string(row.key) + "=10,220," + std::to_string(width) + ",16,0";
+            const Findings findings = PlaceFindings(PlaceControls(Layout(line), kWindow), nullptr);
+            const auto cut =
+                std::find_if(findings.begin(), findings.end(), [](const Finding& f) { return f.kind == "text-cut"; });
+            ASSERT_EQ(cut != findings.end(), width < needed) << line;
+            if (width < needed) {
+                EXPECT_NE(cut->message.find(" is " + std::to_string(widest->width) + " pixels wide"), std::string::npos)
+                    << cut->message;
+                EXPECT_EQ(cut->fix, "make the box at least " + std::to_string(needed) + " pixels wide on line 11");
+            }
+        }
     }
 }
 

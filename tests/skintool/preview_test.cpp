@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "core/texts/paste_texts.h"
 #include "skintool/check.h"
+#include "skintool/label_text.h"
+#include "skintool/widest_texts.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -81,6 +84,64 @@ TEST(Preview, TheLoupesBoxIsOutlinedAndNamed) {
         }
     }
     EXPECT_GT(name, 20) << "the name above the box";
+}
+
+TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
+    SkinPicture picture;
+    picture.outcome = PictureOutcome::Decoded;
+    picture.width = 640;
+    picture.height = 200;
+    picture.pixels.assign(640 * 200, 0x203040);
+    picture.pixels[0] = 0xFF00FF;
+    // Boxes mostly narrower than their texts, right of the built-in places and far enough apart that no control's name
+    // lies over another's box.
+    const WindowLayout layout = PlaceControls(
+        "oklch=400,20,100,16,16117996\r\nstate=400,60,100,16,12627104\r\nhex=400,100,60,16,255\r\n"
+        "text=400,140,80,16,3155488\r\ncontrast=520,20,100,16,16117996\r\n");
+    constexpr double kScale = 2.0;
+    const Image preview = DrawPreview(picture, layout, kScale);
+    cClrModels model;
+    const struct {
+        Form1Control control;
+        std::int32_t foreColor;
+        TextLayout textLayout;
+    } rows[] = {
+        {Form1Control::lbl_OKLCH, 16117996, TextLayout::OneLine},
+        {Form1Control::lbl_STATE, 12627104, TextLayout::OneLine},
+        {Form1Control::lbl_HEX, 255, TextLayout::WordBreak},
+        {Form1Control::Text1, 3155488, TextLayout::OneLine},
+        {Form1Control::lbl_CONTRAST, 16117996, TextLayout::OneLine},
+    };
+    for (const auto& row : rows) {
+        const auto placed = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                         [&row](const PlacedControl& c) { return c.control == row.control; });
+        ASSERT_NE(placed, layout.controls.end());
+        const PixelRect box{placed->box.left * 2, placed->box.top * 2, placed->box.right * 2, placed->box.bottom * 2};
+        const LabelFont font{FontOf(row.control), 192};
+        std::string text = row.control == Form1Control::Text1 ? "coral - Koralle"
+                           : row.control == Form1Control::lbl_STATE
+                               ? StateText(false)
+                               : ReadoutText(row.control, kSampleColour, model, Rgb{255, 255, 255});
+        Image expected = DrawSkin(picture, kScale);
+        std::int32_t margin = 0;
+        if (row.control == Form1Control::Text1) {
+            margin = EditMargin(font).value();
+            expected = FilledImage(expected.width, expected.height, 0xFFFFFF);
+        }
+        const std::uint32_t ink = static_cast<std::uint32_t>((row.foreColor & 0xFF) << 16 | (row.foreColor & 0xFF00) |
+                                                             (row.foreColor >> 16 & 0xFF));
+        ASSERT_TRUE(DrawLabelText(expected, PixelRect{box.left + margin, box.top, box.right - margin, box.bottom}, text,
+                                  font, ink, row.textLayout));
+        // Inside the box's outline.
+        std::int64_t inked = 0;
+        for (std::int32_t y = box.top + 1; y < box.bottom - 1; ++y) {
+            for (std::int32_t x = box.left + 1; x < box.right - 1; ++x) {
+                ASSERT_EQ(preview.At(x, y), expected.At(x, y)) << text << " at " << x << "," << y;
+                inked += expected.At(x, y) == ink ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inked, 50) << text;
+    }
 }
 
 TEST(Preview, ScalingRepeatsEachPixel) {
