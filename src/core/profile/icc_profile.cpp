@@ -198,7 +198,7 @@ std::optional<MatrixTrc> ReadMatrixTrc(const TagTable& tags, bool& malformed) {
 }  // namespace
 
 double EvaluateCurve(const ToneCurve& curve, double x) noexcept {
-    x = std::clamp(x, 0.0, 1.0);
+    x = x > 0 ? std::min(x, 1.0) : 0.0;
     double y = 0;
     if (!curve.table.empty()) {
         const double position = x * static_cast<double>(curve.table.size() - 1);

@@ -30,8 +30,8 @@ struct ToneCurve {
     std::array<double, 7> params{1, 0, 0, 0, 0, 0, 0};
 };
 
-// The curve at x (clamped to 0..1), itself clamped to 0..1: a hostile curve (NaN, infinities) gives some value in
-// range, so whatever uses it stays defined.
+// The curve at x (clamped to 0..1, NaN taken as 0), itself clamped to 0..1: a hostile curve (NaN, infinities) gives
+// some value in range, so whatever uses it stays defined.
 double EvaluateCurve(const ToneCurve& curve, double x) noexcept;
 
 // Colorants: PCS XYZ (D50) of full red, green and blue; curves for red, green and blue.
