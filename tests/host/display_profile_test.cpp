@@ -297,11 +297,20 @@ TEST(DisplayProfile, MatchesLittleCms) {
     }
 }
 
-// A display's red beyond sRGB keeps its own colour in OKLCH: CSS Color 4's color(display-p3 1 0 0) is
-// oklch(0.6486 0.2995 28.96).
-TEST(DisplayProfile, UnclippedColourInOklch) {
+// A version 4 profile as LittleCMS writes one for a P3 display: its D50 media white and the Bradford adaptation from
+// D65 (published: 1.0478 0.0229 -0.0501 / 0.0295 0.9905 -0.0170 / -0.0092 0.0150 0.7521) as read; and its red, beyond
+// sRGB, keeps its own colour in OKLCH: CSS Color 4's color(display-p3 1 0 0) is oklch(0.6486 0.2995 28.96).
+TEST(DisplayProfile, P3Display) {
     const IccReadResult read = ReadIccProfile(MadeByLcms(kP3Primaries, SrgbCurve()));
-    ASSERT_TRUE(read.profile && read.profile->matrixTrc);
+    ASSERT_TRUE(read.profile && read.profile->matrixTrc && read.profile->whitePoint && read.profile->adaptation);
+    EXPECT_EQ(read.profile->version >> 24, 4u);
+    EXPECT_NEAR(read.profile->whitePoint->x, 0.9642, 1e-4);
+    EXPECT_NEAR(read.profile->whitePoint->z, 0.8249, 1e-4);
+    const std::array<double, 9> bradford{1.0478, 0.0229, -0.0501, 0.0295, 0.9905, -0.0170, -0.0092, 0.0150, 0.7521};
+    for (std::size_t i = 0; i < bradford.size(); ++i) {
+        EXPECT_NEAR((*read.profile->adaptation)[i], bradford[i], 1e-3) << i;
+    }
+
     const DisplayColour red = DisplayTransform(*read.profile->matrixTrc).ToSrgb({255, 0, 0});
     EXPECT_EQ(red.srgb, (Rgb{255, 0, 0}));
     EXPECT_TRUE(red.outside);
