@@ -84,9 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(srgb.outside || (linear > -0.001 && linear < 1.01));
             Check(linear > 0 || channels[c] == 0);
             Check(linear < 1 || channels[c] == 255);
-            // An sRGB profile moves no channel by more than its tolerances allow: a quarter of a step in the
-            // curves, and 3e-3 of linear light from the matrix, 10 steps at the bottom of the scale.
-            Check(kind != pixlin::ProfileKind::Srgb || std::abs(channels[c] - original[c]) <= 10);
+            // An sRGB profile moves no channel far: a quarter of a step from its curve, and at most 2e-3 of linear
+            // light from the matrix's other entries, under 7 steps at the bottom of the scale.
+            Check(kind != pixlin::ProfileKind::Srgb || std::abs(channels[c] - original[c]) <= 8);
         }
         const pixlin::Oklch oklch = pixlin::OklchOfLinear(srgb.linear[0], srgb.linear[1], srgb.linear[2]);
         Check(std::isfinite(oklch.lightness) && std::isfinite(oklch.chroma) && std::isfinite(oklch.hue));

@@ -109,8 +109,8 @@ const double kOutsideAbove = std::pow((1.0 + kHalfStep + 0.055) / 1.055, 2.4);
 // The sRGB profiles in use do not turn every display value into itself: Debian's, for one, stores sRGB's colorants
 // with other figures for D65 and its adaptation, 4.3e-4 off in the matrix below, and near 0, where an 8-bit step of
 // sRGB is 3e-4 of linear light, that turns full green into 1, 255, 0. So the test is on the parts. Each curve must
-// give back each 8-bit value to within a quarter of a step; the HP and Debian curves (tables of 1024) stay within
-// 0.03. The display-to-sRGB matrix must be the identity to within 1e-3 per entry: twice Debian's difference, while
+// give back each 8-bit value to within a quarter of a step; Debian's (a table of 1024) stays within 0.03. The
+// display-to-sRGB matrix must be the identity to within 1e-3 per entry: twice Debian's difference, while
 // a primary 0.002 away in chromaticity already moves an entry by more (the test has such a profile), and what 1e-3
 // can do at most, a full channel leaking into one at 0, is 3 steps at the bottom of the 8-bit scale and a tenth of
 // one at its top.
