@@ -20,10 +20,7 @@ std::string Fixed(double value, int decimals) {
 
 }  // namespace
 
-Oklch OklchOf(Rgb colour) noexcept {
-    const double r = LinearChannel(colour.r);
-    const double g = LinearChannel(colour.g);
-    const double b = LinearChannel(colour.b);
+Oklch OklchOfLinear(double r, double g, double b) noexcept {
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
@@ -37,14 +34,21 @@ Oklch OklchOf(Rgb colour) noexcept {
     return {lightness, std::hypot(a, bb), hue};
 }
 
-std::string OklchText(Rgb colour) {
-    const Oklch c = OklchOf(colour);
+Oklch OklchOf(Rgb colour) noexcept {
+    return OklchOfLinear(LinearChannel(colour.r), LinearChannel(colour.g), LinearChannel(colour.b));
+}
+
+std::string OklchText(const Oklch& c) {
     const std::string chroma = Fixed(c.chroma, 3);
     std::string hue = chroma == "0.000" ? "0.0" : Fixed(c.hue, 1);
     if (hue == "360.0") {
         hue = "0.0";
     }
     return "oklch(" + Fixed(c.lightness * 100.0, 1) + "% " + chroma + " " + hue + ")";
+}
+
+std::string OklchText(Rgb colour) {
+    return OklchText(OklchOf(colour));
 }
 
 }  // namespace pixlin
