@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <set>
 
 namespace pixlin {
 namespace {
 
-std::uint32_t Key(Rgb colour) noexcept {
-    return static_cast<std::uint32_t>(colour.r) << 16 | static_cast<std::uint32_t>(colour.g) << 8 | colour.b;
+// Whether a colour is in a list, adding it when not. The lists are a few dozen colours long, a palette at most a few
+// thousand: a plain search does.
+bool Seen(std::vector<Rgb>& seen, Rgb colour) {
+    if (std::find(seen.begin(), seen.end(), colour) != seen.end()) {
+        return true;
+    }
+    seen.push_back(colour);
+    return false;
 }
 
 }  // namespace
@@ -53,24 +58,29 @@ void ColourHistory::Restore(std::span<const HistoryEntry> entries) {
 }
 
 void ColourHistory::Arrange() {
-    std::vector<HistoryEntry> arranged;
-    std::set<std::uint32_t> seen;
+    std::vector<HistoryEntry> unique;
+    std::vector<Rgb> seen;
     for (const HistoryEntry& entry : entries_) {
-        if (seen.insert(Key(entry.colour)).second) {
-            arranged.push_back(entry);
+        if (!Seen(seen, entry.colour)) {
+            unique.push_back(entry);
         }
     }
-    const auto firstUnpinned =
-        std::stable_partition(arranged.begin(), arranged.end(), [](const HistoryEntry& entry) { return entry.pinned; });
-    const auto pins = static_cast<std::size_t>(firstUnpinned - arranged.begin());
-    pinned_ = std::min(pins, MaxPins());
-    for (std::size_t i = pinned_; i < pins; ++i) {
-        arranged[i].pinned = false;
+    entries_.clear();
+    pinned_ = 0;
+    for (const bool pinned : {true, false}) {
+        for (HistoryEntry entry : unique) {
+            if (entry.pinned != pinned) {
+                continue;
+            }
+            // The pins beyond the limit come right after the others, as the most recent unpinned entries.
+            entry.pinned = pinned && pinned_ < MaxPins();
+            pinned_ += entry.pinned ? 1 : 0;
+            entries_.push_back(entry);
+        }
     }
-    if (arranged.size() > capacity_) {
-        arranged.resize(capacity_);
+    if (entries_.size() > capacity_) {
+        entries_.resize(capacity_);
     }
-    entries_ = std::move(arranged);
 }
 
 bool ColourHistory::CanPin() const noexcept {
@@ -116,9 +126,9 @@ HistoryImport ColourHistory::Import(std::span<const Rgb> colours) {
     HistoryImport result;
     const std::size_t room = capacity_ - pinned_;
     std::vector<HistoryEntry> fresh;
-    std::set<std::uint32_t> seen;
+    std::vector<Rgb> seen;
     for (const Rgb colour : colours) {
-        if (Find(colour) != entries_.end() || !seen.insert(Key(colour)).second) {
+        if (Find(colour) != entries_.end() || Seen(seen, colour)) {
             ++result.alreadyThere;
         } else if (fresh.size() == room) {
             ++result.leftOut;
