@@ -12,18 +12,19 @@ namespace pixlin {
 // What Pixlin keeps between runs when asked to, in %APPDATA%\Pixlin\colours.json (UTF-8 JSON):
 //
 //   {
+//     "contrast": {"background": null, "text": "#000000"},
 //     "format": "pixlin-colours",
-//     "version": 1,
 //     "history": [
-//       {"hex": "#FF8000", "x": 120, "y": -40, "pinned": true},
-//       {"hex": "#1E90FF", "x": 0, "y": 0, "pinned": false}
+//       {"hex": "#FF8000", "pinned": true, "x": 120, "y": -40},
+//       {"hex": "#1E90FF", "pinned": false, "x": 0, "y": 0}
 //     ],
-//     "contrast": {"text": "#000000", "background": null}
+//     "version": 1
 //   }
 //
-// "history" lists the history as the window shows it, left to right: the colour, the screen pixel it was picked at
-// (x, y; 0, 0 for colours from a palette) and whether it is pinned. "contrast" holds the fixed text and background
-// colours of the contrast pair, null for a side that follows the current colour.
+// (written with the members in alphabetical order, indented two blanks a level). "format" and "version" say what the
+// file is. "history" lists the history as the window shows it, left to right: the colour, the screen pixel it was
+// picked at (x, y; 0, 0 for colours from a palette) and whether it is pinned. "contrast" holds the fixed text and
+// background colours of the contrast pair, null for a side that follows the current colour.
 struct KeptColours {
     std::vector<HistoryEntry> history;
     ContrastPair contrast;

@@ -10,15 +10,16 @@ namespace pixlin {
 // Pixlin's own palette file, UTF-8 JSON:
 //
 //   {
-//     "format": "pixlin-palette",
-//     "version": 1,
-//     "name": "Autumn",
 //     "colours": [
 //       {"hex": "#FF8000", "name": "orange"},
 //       {"hex": "#1E90FF", "name": ""}
-//     ]
+//     ],
+//     "format": "pixlin-palette",
+//     "name": "Autumn",
+//     "version": 1
 //   }
 //
+// (written with the members in alphabetical order, indented two blanks a level).
 // "format" and "version" say what the file is; "colours" holds the entries in order, each "hex" as "#RRGGBB" (either
 // case when read) and a "name" that may be empty.
 std::string WriteJsonPalette(const Palette& palette);
