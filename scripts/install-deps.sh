@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make python3 git libstb-dev libpng-dev libjpeg62-turbo-dev libgif-dev libfreetype-dev
+    cmake g++ make python3 git libstb-dev nlohmann-json3-dev libpng-dev libjpeg62-turbo-dev libgif-dev libfreetype-dev
     libgtest-dev googletest libbenchmark-dev liblcms2-dev icc-profiles-free
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64 wine wine64

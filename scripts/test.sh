@@ -79,9 +79,9 @@ else
     failed host-sanitize "BUILD FAILED"
 fi
 
-# The layout reader, the BMP readers, the ICC profile reader and the skin checker's whole path take any bytes: bounded
-# fuzzing under ASan and UBSan, each starting from real files of its kind (a file, or a folder of them). A fixed seed
-# makes a run repeatable; its corpus, log and any crash input stay in build/fuzz-runs/TARGET until the next run.
+# The layout reader, the BMP readers, the ICC profile reader, the palette readers and the skin checker's whole path take
+# any bytes: bounded fuzzing under ASan and UBSan, each starting from real files of its kind (a file, or a folder of
+# them). A fixed seed makes a run repeatable; its corpus, log and any crash input stay in build/fuzz-runs/TARGET until the next run.
 fuzz_seed=20240611
 fuzz_target() {
     local target=$1 seeds=$2 seconds=$3
@@ -109,6 +109,10 @@ if build fuzz; then
     mkdir -p build/fuzz-runs/icc-seeds
     cp /usr/share/color/icc/*.icc tests/fuzz/seed_v4.icc build/fuzz-runs/icc-seeds/
     fuzz_target icc_profile_fuzz build/fuzz-runs/icc-seeds 30
+    # The palette readers and the kept colours file, from small files our writers and hand-made layouts give.
+    fuzz_target gpl_palette_fuzz tests/fuzz/palette_seeds/gpl 20
+    fuzz_target ase_palette_fuzz tests/fuzz/palette_seeds/ase 20
+    fuzz_target json_files_fuzz tests/fuzz/palette_seeds/json 20
     # A small skin of each picture format and BMP variant, made by Debian's Python, which has Pillow.
     if /usr/bin/python3 tests/fuzz/skin_seeds.py build/fuzz-runs/skin-seeds; then
         fuzz_target skin_check_fuzz build/fuzz-runs/skin-seeds 90

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -41,6 +42,157 @@ TEST(ColourHistory, MostRecentFirstEachColourOnceOldestDropsOff) {
     // A skin with fewer swatches keeps the most recent.
     history.SetCapacity(2);
     EXPECT_EQ(Colours(history), (std::vector{kWhite, kRed}));
+}
+
+std::vector<bool> Pins(const ColourHistory& history) {
+    std::vector<bool> pins;
+    for (const HistoryEntry& entry : history.Entries()) {
+        pins.push_back(entry.pinned);
+    }
+    return pins;
+}
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kGrey{128, 128, 128};
+
+// Five places: red, green, blue copied in that order, then green pinned.
+ColourHistory WithGreenPinned() {
+    ColourHistory history(5);
+    history.Add({kRed, {1, 1}});
+    history.Add({kGreen, {2, 2}});
+    history.Add({kBlue, {3, 3}});
+    EXPECT_TRUE(history.Pin(1));
+    return history;
+}
+
+TEST(ColourHistory, PinsStayLeftAndOutliveCopies) {
+    ColourHistory history = WithGreenPinned();
+    EXPECT_EQ(Colours(history), (std::vector{kGreen, kBlue, kRed}));
+    EXPECT_EQ(Pins(history), (std::vector{true, false, false}));
+    // Copying the pinned colour again leaves it where it is, with the place it was picked at; it is still the colour
+    // copied last.
+    history.Add({kGreen, {9, 9}});
+    EXPECT_EQ(Colours(history), (std::vector{kGreen, kBlue, kRed}));
+    EXPECT_EQ(history.Entries().front().pickedAt, (Point{2, 2}));
+    EXPECT_EQ(history.Latest(), kGreen);
+    // Four more copies: the oldest unpinned ones drop off, never the pin.
+    for (const Rgb colour : {kWhite, kBlack, kGrey, kRed}) {
+        history.Add({colour, {}});
+    }
+    EXPECT_EQ(Colours(history), (std::vector{kGreen, kRed, kGrey, kBlack, kWhite}));
+    // A later pin goes right of the earlier ones.
+    EXPECT_TRUE(history.Pin(3));
+    EXPECT_EQ(Colours(history), (std::vector{kGreen, kBlack, kRed, kGrey, kWhite}));
+    EXPECT_EQ(history.PinnedCount(), 2u);
+}
+
+// Steps taken one after another on one history; each row holds the state after its step.
+TEST(ColourHistory, PinUnpinRemoveStepByStep) {
+    ColourHistory history = WithGreenPinned();  // green* blue red
+    struct Step {
+        const char* name;
+        bool (ColourHistory::*act)(std::size_t);
+        std::size_t index;
+        bool done;
+        std::vector<Rgb> colours;
+        std::vector<bool> pins;
+    };
+    const Step steps[] = {
+        {"pin a pinned entry", &ColourHistory::Pin, 0, false, {kGreen, kBlue, kRed}, {true, false, false}},
+        {"pin beyond the end", &ColourHistory::Pin, 3, false, {kGreen, kBlue, kRed}, {true, false, false}},
+        {"unpin an unpinned entry", &ColourHistory::Unpin, 1, false, {kGreen, kBlue, kRed}, {true, false, false}},
+        {"pin red", &ColourHistory::Pin, 2, true, {kGreen, kRed, kBlue}, {true, true, false}},
+        // An unpinned entry becomes the most recent, right of the remaining pins.
+        {"unpin green", &ColourHistory::Unpin, 0, true, {kRed, kGreen, kBlue}, {true, false, false}},
+        {"remove beyond the end", &ColourHistory::Remove, 3, false, {kRed, kGreen, kBlue}, {true, false, false}},
+        {"remove the pin", &ColourHistory::Remove, 0, true, {kGreen, kBlue}, {false, false}},
+        {"remove blue", &ColourHistory::Remove, 1, true, {kGreen}, {false}},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ((history.*step.act)(step.index), step.done) << step.name;
+        EXPECT_EQ(Colours(history), step.colours) << step.name;
+        EXPECT_EQ(Pins(history), step.pins) << step.name;
+        EXPECT_EQ(history.PinnedCount(), static_cast<std::size_t>(std::count(step.pins.begin(), step.pins.end(), true)))
+            << step.name;
+    }
+    // Blue was copied last; its entry is gone, the fact is not.
+    EXPECT_EQ(history.Latest(), kBlue);
+}
+
+// At most capacity - 1 pins, so that a new copy always has a place; capacity 1 takes none.
+TEST(ColourHistory, TheNewestCopyAlwaysHasAPlace) {
+    ColourHistory history(3);
+    history.Add({kRed, {}});
+    history.Add({kGreen, {}});
+    history.Add({kBlue, {}});
+    EXPECT_TRUE(history.Pin(2));
+    EXPECT_TRUE(history.Pin(2));
+    EXPECT_FALSE(history.CanPin());
+    EXPECT_FALSE(history.Pin(2));
+    history.Add({kWhite, {}});
+    history.Add({kBlack, {}});
+    EXPECT_EQ(Colours(history), (std::vector{kRed, kGreen, kBlack}));
+    ColourHistory single(1);
+    single.Add({kRed, {}});
+    EXPECT_FALSE(single.CanPin());
+    EXPECT_FALSE(single.Pin(0));
+}
+
+// Shrinking keeps pins first; pins beyond capacity - 1 (the last pinned first) become the most recent unpinned
+// entries, and only what no longer fits goes.
+TEST(ColourHistory, SetCapacityAndRestoreKeepWhatFits) {
+    struct Row {
+        std::size_t capacity;
+        std::vector<Rgb> colours;
+        std::vector<bool> pins;
+    };
+    for (const Row& row : {
+             Row{6, {kRed, kGreen, kBlue, kWhite, kBlack}, {true, true, true, false, false}},
+             Row{4, {kRed, kGreen, kBlue, kWhite}, {true, true, true, false}},
+             Row{3, {kRed, kGreen, kBlue}, {true, true, false}},
+             Row{2, {kRed, kGreen}, {true, false}},
+             Row{1, {kRed}, {false}},
+             Row{0, {}, {}},
+         }) {
+        ColourHistory history(6);
+        for (const Rgb colour : {kBlack, kWhite, kBlue, kGreen, kRed}) {
+            history.Add({colour, {}});
+        }
+        ASSERT_TRUE(history.Pin(0) && history.Pin(1) && history.Pin(2));  // red green blue, in that order
+        history.SetCapacity(row.capacity);
+        EXPECT_EQ(Colours(history), row.colours) << row.capacity;
+        EXPECT_EQ(Pins(history), row.pins) << row.capacity;
+        // Restoring what was kept, into a history of the same size, gives it back as it was.
+        ColourHistory restored(row.capacity);
+        const std::vector<HistoryEntry> kept(history.Entries().begin(), history.Entries().end());
+        restored.Restore(kept);
+        EXPECT_EQ(std::vector<HistoryEntry>(restored.Entries().begin(), restored.Entries().end()), kept);
+        EXPECT_EQ(restored.Latest(), std::nullopt);
+    }
+    // A kept file out of order or with a repeated colour: pins to the left, the first of a repeat kept.
+    ColourHistory restored(4);
+    const std::vector<HistoryEntry> kept{
+        {kRed, {1, 1}, false}, {kGreen, {2, 2}, true}, {kRed, {3, 3}, true}, {kBlue, {4, 4}, false}};
+    restored.Restore(kept);
+    EXPECT_EQ(Colours(restored), (std::vector{kGreen, kRed, kBlue}));
+    EXPECT_EQ(restored.Entries()[1].pickedAt, (Point{1, 1}));
+    EXPECT_EQ(Pins(restored), (std::vector{true, false, false}));
+}
+
+TEST(ColourHistory, ImportFillsInFrontOfTheUnpinnedAsFarAsThereIsRoom) {
+    ColourHistory history = WithGreenPinned();  // green* blue red, five places
+    constexpr Rgb kOne{1, 2, 3};
+    const std::vector<Rgb> palette{kWhite, kBlue, kGreen, kBlack, kWhite, kGrey, kOne, Rgb{4, 5, 6}};
+    const HistoryImport import = history.Import(palette);
+    EXPECT_EQ(import.added, 4u);         // the four places beside the pin: white, black, grey, 1,2,3
+    EXPECT_EQ(import.alreadyThere, 3u);  // blue, green, the second white
+    EXPECT_EQ(import.leftOut, 1u);       // 4,5,6
+    // The older unpinned entries made way; the pin stayed.
+    EXPECT_EQ(Colours(history), (std::vector{kGreen, kWhite, kBlack, kGrey, kOne}));
+    EXPECT_EQ(Pins(history), (std::vector{true, false, false, false, false}));
+    EXPECT_EQ(history.Entries()[1].pickedAt, (Point{0, 0}));
+    // Importing copies nothing.
+    EXPECT_EQ(history.Latest(), kBlue);
 }
 
 TEST(HistorySwatches, EqualWidthsFromTheLeftTheRestStaysSkin) {

@@ -74,6 +74,29 @@ std::string CssHexText(Rgb c) {
     return text;
 }
 
+std::optional<Rgb> ColourOfCssHex(std::string_view text) noexcept {
+    if (text.size() != 7 || text[0] != '#') {
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, 3> channels{};
+    for (std::size_t i = 1; i < 7; ++i) {
+        const char c = text[i];
+        int digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else {
+            return std::nullopt;
+        }
+        std::uint8_t& channel = channels[(i - 1) / 2];
+        channel = static_cast<std::uint8_t>(channel << 4 | digit);
+    }
+    return Rgb{channels[0], channels[1], channels[2]};
+}
+
 std::string CssRgbText(Rgb c) {
     return "rgb(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
 }

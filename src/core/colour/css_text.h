@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/colour/rgb.h"
 
@@ -29,5 +31,8 @@ std::string CssHexText(Rgb colour);
 std::string CssRgbText(Rgb colour);
 std::string CssHslText(Rgb colour);
 std::string HsvText(Rgb colour);
+
+// The colour of a text CssHexText writes, "#FF8000" in either case; nothing for any other text ("#F80" too).
+std::optional<Rgb> ColourOfCssHex(std::string_view text) noexcept;
 
 }  // namespace pixlin
