@@ -18,6 +18,7 @@ ControlRole RoleOf(Form1Control control) {
         case Form1Control::Text1:
             return ControlRole::NameBox;
         case Form1Control::lbl_STATE:
+        case Form1Control::lbl_PROFILE:
             return ControlRole::State;
         default:
             return ControlRole::Readout;

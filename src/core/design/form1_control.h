@@ -25,12 +25,14 @@ enum class Form1Control {
     lbl_NEAREST,
     lbl_CONTRAST,
     lbl_STATE,
+    lbl_PROFILE,
+    lbl_APCA,
     Shape1,
     Text1
 };
 
-inline constexpr std::size_t kForm1LabelCount = 17;
-inline constexpr std::size_t kForm1ControlCount = 19;
+inline constexpr std::size_t kForm1LabelCount = 19;
+inline constexpr std::size_t kForm1ControlCount = 21;
 
 constexpr std::size_t IndexOf(Form1Control control) noexcept {
     return static_cast<std::size_t>(control);

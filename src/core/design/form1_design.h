@@ -38,6 +38,8 @@ inline constexpr std::array<LabelDesign, kForm1LabelCount> kLabelDesign{{
     {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_NEAREST
     {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_CONTRAST
     {{0, 0, 0, 0}, ControlFont::ArialRegular9},            // lbl_STATE
+    {{0, 0, 0, 0}, ControlFont::ArialRegular9},            // lbl_PROFILE
+    {{0, 0, 0, 0}, ControlFont::ArialBold975},             // lbl_APCA
 }};
 inline constexpr TwipsRect kText1Design{1620, 5040, 2130, 330};
 inline constexpr TwipsRect kPicture1Design{3870, 270, 210, 300};

@@ -21,6 +21,8 @@ enum class WindowAction {
     CopyText,
     // The state text: sampling freezes or resumes, as with the hot key.
     ToggleSampling,
+    // The profile text: the readouts switch between the colour the page asked for (sRGB) and the display's values.
+    SwitchValues,
     ShowAbout,
     Quit,
     // A cell of a held loupe: its pixel becomes the pick.
@@ -57,6 +59,8 @@ inline constexpr std::array<ControlAction, kForm1ControlCount> kControlActions{{
     {Form1Control::lbl_NEAREST, WindowAction::CopyText, true},
     {Form1Control::lbl_CONTRAST, WindowAction::CopyText, false},
     {Form1Control::lbl_STATE, WindowAction::ToggleSampling},
+    {Form1Control::lbl_PROFILE, WindowAction::SwitchValues},
+    {Form1Control::lbl_APCA, WindowAction::CopyText, false},
     {Form1Control::Shape1, WindowAction::None},
     {Form1Control::Text1, WindowAction::None},
 }};

@@ -32,7 +32,9 @@ enum class LayoutKey {
     Nearest,
     Contrast,
     History,
-    State
+    State,
+    Profile,
+    Apca
 };
 
 // What one value of a line sets. The first four are a place: pixels at 100 % in the file, twips once read.
@@ -94,6 +96,8 @@ inline constexpr std::array kOklch{Form1Control::lbl_OKLCH};
 inline constexpr std::array kNearest{Form1Control::lbl_NEAREST};
 inline constexpr std::array kContrast{Form1Control::lbl_CONTRAST};
 inline constexpr std::array kState{Form1Control::lbl_STATE};
+inline constexpr std::array kProfile{Form1Control::lbl_PROFILE};
+inline constexpr std::array kApca{Form1Control::lbl_APCA};
 
 }  // namespace layout_rows
 
@@ -125,6 +129,9 @@ inline constexpr std::array kLayoutKeys{
                  layout_rows::kPlaceAndColour},
     LayoutKeyRow{"history", LayoutKey::History, LayoutTarget::History, {}, layout_rows::kHistory},
     LayoutKeyRow{"state", LayoutKey::State, LayoutTarget::Controls, layout_rows::kState, layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"profile", LayoutKey::Profile, LayoutTarget::Controls, layout_rows::kProfile,
+                 layout_rows::kPlaceAndColour},
+    LayoutKeyRow{"apca", LayoutKey::Apca, LayoutTarget::Controls, layout_rows::kApca, layout_rows::kPlaceAndColour},
 };
 
 constexpr bool KeysInTableOrder() {
