@@ -153,6 +153,7 @@ private:
 
     // Sampling: the pixel under the pointer, or a pick of the loupe or the history, shown everywhere.
     void SampleAt(Point pointer);
+    void SamplePointer();
     void ShowSample(Point pixel, std::optional<COLORREF> colour);
     // The readouts again for the pick, after its partner (the colour copied last) changed.
     void ShowTexts();

@@ -13,8 +13,12 @@ void Form1::CopyReadout(Form1Control readout) {
 }
 
 // The key copies the pick as a click on the readout of the copier's form would, whether or not the skin shows that
-// readout. Before the first sample there is nothing to copy.
+// readout. Pressed as the window first shows, before the first tick has sampled, it samples the pointer itself; frozen
+// before anything was sampled, there is nothing to copy.
 void Form1::OnCopyKey() {
+    if (!pickColour_ && timer1_->Enabled()) {
+        SamplePointer();
+    }
     if (!pickColour_) {
         MessageBeep(MB_ICONWARNING);
         return;

@@ -17,9 +17,7 @@ void Form1::SetSampling(bool live) {
     panel_.ShowState(!live);
     if (live) {
         loupe_.Release();
-        POINT pointer{0, 0};
-        GetCursorPos(&pointer);
-        SampleAt({pointer.x, pointer.y});
+        SamplePointer();
     } else {
         loupe_.Hold(hwnd_);
     }

@@ -30,6 +30,12 @@ void Form1::Timer1_Timer() {
     SampleAt(now);
 }
 
+void Form1::SamplePointer() {
+    POINT pointer{0, 0};
+    GetCursorPos(&pointer);
+    SampleAt({pointer.x, pointer.y});
+}
+
 void Form1::SampleAt(Point pointer) {
     LastCursorPos = pointer;
     COLORREF colour = CLR_INVALID;

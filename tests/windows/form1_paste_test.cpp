@@ -174,6 +174,18 @@ TEST_F(Form1PasteTest, TheCopyKeyCopiesThePickInTheFormOfTheLastClickedReadout) 
     }
 }
 
+// Pressed as the window first shows, before any tick sampled, the key copies the colour under the pointer.
+TEST_F(Form1PasteTest, TheCopyKeyWorksBeforeTheFirstTick) {
+    colour_ = RGB(226, 112, 82);
+    SetCursorPos(380, 400);
+    const auto form = Start(kOldLayout);
+    ASSERT_NE(form->hwnd(), nullptr);
+    ASSERT_EQ(form->Label(C::lbl_RGB).caption, "");
+    form->Timer1().SetEnabled(true);
+    EXPECT_EQ(PressCopyKey(*form), L"#E27052");
+    EXPECT_EQ(Caption(form->hwnd()), "X:380   Y:400");
+}
+
 // Copied white, the contrast at once reads white against itself; pointing at grey it reads grey against white. A ratio
 // is no colour: copying it changes neither the history nor the copy key's form.
 TEST_F(Form1PasteTest, TheContrastFollowsTheHistoryAndIsNoColour) {
