@@ -21,14 +21,16 @@ enum class DisplayColours {
     AdvancedColour,
 };
 
-// Whether the readouts show the converted sRGB colour, rather than the display's values.
-constexpr bool ShowsSrgb(DisplayColours display, bool displayValuesChosen) noexcept {
-    return display == DisplayColours::Profiled && !displayValuesChosen;
-}
-
 // Whether a click on the profile text can switch anything: only a profile that converts offers two sets of values.
 constexpr bool CanSwitchValues(DisplayColours display) noexcept {
     return display == DisplayColours::Profiled;
+}
+
+// Whether the readouts show the display's own values where they differ from the copied colours: only where the user
+// chose them on a display that offers the choice. Elsewhere a pick and its copy are the same colour, or the display's
+// values are all there is; a colour brought back from the history shows the colour that was copied.
+constexpr bool ShowsDisplayValues(DisplayColours display, bool displayValuesChosen) noexcept {
+    return displayValuesChosen && CanSwitchValues(display);
 }
 
 // "sRGB · <name>", "outside sRGB · <name>" (sRGB shown, the current colour clipped to it), "display values · <name>",
