@@ -56,6 +56,7 @@ void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
              colour ? displayProfiles_.ToSrgb(RgbOf(static_cast<std::int32_t>(*colour))) : DisplayColour{});
 }
 
+// The pick everywhere: the display's pixel in the swatch, `srgb` (what it stands for) in the readouts.
 void Form1::ShowPick(Point pixel, std::optional<COLORREF> colour, const DisplayColour& srgb) {
     pickPixel_ = pixel;
     pickColour_ = colour;
