@@ -39,14 +39,14 @@ void DisplayProfiles::Follow(Point pixel) {
         return;
     }
     std::optional<std::wstring> path = DisplayProfilePath(monitor->device);
-    const bool advanced = advancedColour_(monitor->device);
     auto known = std::find_if(monitors_.begin(), monitors_.end(),
                               [&monitor](const auto& seen) { return seen->device == monitor->device; });
     if (known == monitors_.end()) {
-        monitors_.push_back(Read(monitor->device, std::move(path), advanced));
+        monitors_.push_back(Read(monitor->device, std::move(path)));
         known = std::prev(monitors_.end());
-    } else if ((*known)->profilePath != path || (*known)->advancedColour != advanced) {
-        *known = Read(monitor->device, std::move(path), advanced);
+    } else if ((*known)->profilePath != path ||
+               ((*known)->converts && advancedColour_((*known)->device) != (*known)->advancedColour)) {
+        *known = Read(monitor->device, std::move(path));
     }
     lastConversion_.reset();
     current_ = known->get();
@@ -86,16 +86,10 @@ DisplayColour DisplayProfiles::ToSrgb(Rgb display) const {
 }
 
 std::unique_ptr<DisplayProfiles::Monitor> DisplayProfiles::Read(std::wstring device,
-                                                                std::optional<std::wstring> profilePath,
-                                                                bool advancedColour) {
+                                                                std::optional<std::wstring> profilePath) const {
     auto monitor = std::make_unique<Monitor>();
     monitor->device = std::move(device);
     monitor->profilePath = std::move(profilePath);
-    monitor->advancedColour = advancedColour;
-    if (advancedColour) {
-        monitor->colours = DisplayColours::AdvancedColour;
-        return monitor;
-    }
     // Without a profile Windows takes a display for sRGB.
     if (!monitor->profilePath) {
         return monitor;
@@ -112,6 +106,14 @@ std::unique_ptr<DisplayProfiles::Monitor> DisplayProfiles::Read(std::wstring dev
     const ProfileKind kind = ClassifyProfile(*read.profile);
     if (kind == ProfileKind::Srgb) {
         monitor->colours = DisplayColours::Srgb;
+        return monitor;
+    }
+    // Advanced colour matters only where the profile would convert: elsewhere the readouts show the display's values
+    // either way. The question is not free (under Wine it loads the system's device setup library, 0.4 MB).
+    monitor->converts = true;
+    monitor->advancedColour = advancedColour_(monitor->device);
+    if (monitor->advancedColour) {
+        monitor->colours = DisplayColours::AdvancedColour;
         return monitor;
     }
     monitor->system = SystemToSrgb::FromProfile(*bytes);

@@ -26,8 +26,8 @@ public:
     explicit DisplayProfiles(AdvancedColourQuery advancedColour);
 
     // Makes the monitor showing `pixel` the current one. Nothing is asked of the system while the pixels stay on one
-    // monitor; on another, its profile's path and advanced colour are asked again, and its profile is read again
-    // only when either changed since it was read.
+    // monitor; on another, its profile's path is asked again (and advanced colour, where the profile converts), and
+    // its profile is read again only when either changed since it was read.
     void Follow(Point pixel);
     // Display settings or profiles changed: every monitor is asked again when next followed.
     void Forget() noexcept;
@@ -43,6 +43,8 @@ private:
     struct Monitor {
         std::wstring device;
         std::optional<std::wstring> profilePath;
+        // Whether the profile converts, so that advanced colour was asked; and the answer.
+        bool converts = false;
         bool advancedColour = false;
         DisplayColours colours = DisplayColours::Srgb;
         std::string name;
@@ -51,9 +53,7 @@ private:
         std::optional<DisplayTransform> matrix;
     };
 
-    static std::unique_ptr<Monitor> Read(std::wstring device,
-                                         std::optional<std::wstring> profilePath,
-                                         bool advancedColour);
+    std::unique_ptr<Monitor> Read(std::wstring device, std::optional<std::wstring> profilePath) const;
 
     AdvancedColourQuery advancedColour_;
     std::vector<std::unique_ptr<Monitor>> monitors_;

@@ -279,15 +279,17 @@ TEST_F(Form1ProfileTest, AdvancedColourLeavesTheDisplaysValues) {
 
 // The profile is read once per monitor, not per tick: a changed one counts from the system's word that display
 // settings (WM_DISPLAYCHANGE) or other settings (WM_SETTINGCHANGE) changed, and the pick shows it at once. A plain
-// display never loads the system's colour management.
+// display never loads the system's colour management, nor asks after advanced colour.
 TEST_F(Form1ProfileTest, TheProfileIsReadAgainWhenTheSystemSaysSettingsChanged) {
     const Rgb display{201, 111, 84};
-    const auto form = Start();
+    int asked = 0;
+    const auto form = Start([&asked](const std::wstring&) { return ++asked < 0; });
     ASSERT_NE(form->hwnd(), nullptr);
     Sample(*form, display);
     ExpectDisplayValues(*form, display);
     EXPECT_EQ(Caption(*form, C::lbl_PROFILE), "sRGB display");
     EXPECT_EQ(GetModuleHandleW(L"mscms.dll"), nullptr) << "an sRGB display loaded mscms";
+    EXPECT_EQ(asked, 0) << "an sRGB display asked after advanced colour";
 
     auto planted = std::make_unique<PlantedProfile>(L"pixlin-test-wide.icc", adobe_);
     Sample(*form, display);
@@ -295,6 +297,7 @@ TEST_F(Form1ProfileTest, TheProfileIsReadAgainWhenTheSystemSaysSettingsChanged) 
     SendMessageW(form->hwnd(), WM_SETTINGCHANGE, 0, 0);
     EXPECT_TRUE(WithinOne(Caption(*form, C::lbl_CSSHEX), {227, 112, 82}));
     EXPECT_EQ(Caption(*form, C::lbl_PROFILE), std::string("sRGB") + kDot + kAdobeName);
+    EXPECT_EQ(asked, 1);
 
     planted.reset();
     SendMessageW(form->hwnd(), WM_DISPLAYCHANGE, 24, MAKELPARAM(1280, 800));
