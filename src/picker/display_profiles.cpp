@@ -1,6 +1,7 @@
 #include "picker/display_profiles.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/profile/icc_profile.h"
 #include "core/profile/profile_text.h"
