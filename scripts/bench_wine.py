@@ -12,7 +12,10 @@ The skin must place a loupe (a `zoom=` line): pixlin.exe is measured with it aga
 over the display's own background and over a picture of distinct pixels on the whole screen. Likewise the readouts
 ready to paste, the history and the state text: the skin against the same skin without their lines.
 
-With PIXLIN_BENCH_ONLY=paste in the environment only the rows of the readouts ready to paste are measured.
+With PIXLIN_BENCH_ONLY=paste in the environment only the rows of the readouts ready to paste are measured. With
+PIXLIN_BENCH_ONLY=profile only the rows of a display with a colour profile: the skin with a profile text, on a display
+whose profile is Debian's Adobe RGB-compatible one (planted as Wine reads it), against the same on an sRGB display; with
+PIXLIN_BENCH_REFERENCE set to another build's pixlin.exe, also that build against this one on the sRGB display.
 """
 
 import ctypes
@@ -57,6 +60,13 @@ LOUPE_POLL_S = 0.0005
 PASTE_KEYS = (b"csshex=", b"cssrgb=", b"csshsl=", b"hsv=", b"oklch=", b"nearest=", b"contrast=", b"history=", b"state=")
 PASTE_MOVING_CPU_FACTOR = 1.1
 PASTE_MEMORY_SLACK_MB = 0.5
+# A display with a colour profile against an sRGB display, the same skin with a profile text on both.
+PROFILE_SOURCE = Path("/usr/share/color/icc/compatibleWithAdobeRGB1998.icc")
+PROFILE_NAME = "pixlin-bench-wide.icc"
+PROFILE_KEY = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\ICM\mntr"
+PROFILE_LINE = b"profile=18,192,160,16,16117996\r\n"
+PROFILE_MOVING_CPU_FACTOR = 1.1
+PROFILE_MEMORY_SLACK_MB = 1
 # Where the pointer stands while the loupe's middle cell is looked for: left of the window, which starts top right.
 LOUPE_FIND_POINT = (150, 150)
 
@@ -378,6 +388,49 @@ def measure_paste(x, folder, _with_keys, over_picture):
     return figures
 
 
+def plant_profile(planted):
+    """Makes the Adobe RGB-compatible profile the display's, as Wine's GetICMProfileW reads it, or removes it."""
+    planted_file = Path(os.environ["WINEPREFIX"]) / "drive_c/windows/system32/spool/drivers/color" / PROFILE_NAME
+    if planted:
+        shutil.copy(PROFILE_SOURCE, planted_file)
+        command = ["wine", "reg", "add", PROFILE_KEY, "/v", PROFILE_NAME, "/t", "REG_SZ", "/d", "", "/f"]
+    else:
+        planted_file.unlink(missing_ok=True)
+        command = ["wine", "reg", "delete", PROFILE_KEY, "/v", PROFILE_NAME, "/f"]
+    subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def measure_profile(x, folder, profiled, over_picture):
+    """One round of the profile's figures: the picker on a display with the profile, or on an sRGB display. The
+    picker reads the profile as it first samples, after the start."""
+    plant_profile(profiled)
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, "pixlin.exe")
+    time.sleep(1.0)
+    if over_picture:
+        figures = {"profile_picture_moving_cpu_ms": cpu_moving_ms(x, program)}
+    else:
+        figures = {"profile_start_ms": program.start_ms, "profile_moving_cpu_ms": cpu_moving_ms(x, program),
+                   "profile_peak_mb": peak_memory_mb(program.pid)}
+    program.stop()
+    return figures
+
+
+def measure_reference(x, folder, _this_build, over_picture):
+    """One round of the sRGB display's figures, of this build or of the reference build."""
+    plant_profile(False)
+    x.move_pointer(*REST_POINT)
+    program = Program(folder, "pixlin.exe")
+    time.sleep(1.0)
+    if over_picture:
+        figures = {"srgb_picture_moving_cpu_ms": cpu_moving_ms(x, program)}
+    else:
+        figures = {"srgb_rest_cpu_ms": cpu_at_rest_ms(program), "srgb_moving_cpu_ms": cpu_moving_ms(x, program),
+                   "srgb_peak_mb": peak_memory_mb(program.pid)}
+    program.stop()
+    return figures
+
+
 def measure_scaled(x, folder, prefix):
     """Start-up and CPU at rest of pixlin.exe on a screen of another scale."""
     x.move_pointer(*REST_POINT)
@@ -508,6 +561,35 @@ PASTE_TABLE = (
         lambda pixlin, baseline: verdict(pixlin <= baseline + PASTE_MEMORY_SLACK_MB)),
 )
 
+PROFILE_TABLE = (
+    Row("Profiled display: start → window visible (ms; baseline: same skin on an sRGB display)", "profile_start_ms",
+        milliseconds, lambda baseline: "measured"),
+    Row(f"Profiled display: CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms"
+        " (ms; baseline: same skin on an sRGB display)", "profile_moving_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {PROFILE_MOVING_CPU_FACTOR} × sRGB = {PROFILE_MOVING_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= PROFILE_MOVING_CPU_FACTOR * baseline)),
+    Row("Profiled display: the same over a picture of distinct pixels, a conversion at every move (ms; baseline: same"
+        " skin on an sRGB display)", "profile_picture_moving_cpu_ms", milliseconds,
+        lambda baseline: f"≤ {PROFILE_MOVING_CPU_FACTOR} × sRGB = {PROFILE_MOVING_CPU_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= PROFILE_MOVING_CPU_FACTOR * baseline)),
+    Row("Profiled display: peak memory, VmHWM (MB; baseline: same skin on an sRGB display)", "profile_peak_mb",
+        lambda mb: f"{mb:.1f}",
+        lambda baseline: f"≤ sRGB + {PROFILE_MEMORY_SLACK_MB} = {baseline + PROFILE_MEMORY_SLACK_MB:.1f}",
+        lambda pixlin, baseline: verdict(pixlin <= baseline + PROFILE_MEMORY_SLACK_MB)),
+)
+
+# This build against another on an sRGB display, where nothing is to change.
+REFERENCE_TABLE = (
+    Row(f"sRGB display: CPU time over {SAMPLE_SECONDS} s, pointer at rest (ms; baseline: the reference build)",
+        "srgb_rest_cpu_ms", milliseconds, lambda baseline: "unchanged"),
+    Row(f"sRGB display: CPU time over {SAMPLE_SECONDS} s, pointer moving every {MOVE_EVERY_S * 1000:.0f} ms"
+        " (ms; baseline: the reference build)", "srgb_moving_cpu_ms", milliseconds, lambda baseline: "unchanged"),
+    Row("sRGB display: the same over a picture of distinct pixels (ms; baseline: the reference build)",
+        "srgb_picture_moving_cpu_ms", milliseconds, lambda baseline: "unchanged"),
+    Row("sRGB display: peak memory, VmHWM (MB; baseline: the reference build)", "srgb_peak_mb",
+        lambda mb: f"{mb:.1f}", lambda baseline: "unchanged"),
+)
+
 # Start-up with heavy skins, each in a folder of its own beside the default skin: what goes into the folder.
 HEAVY_SKINS = (
     ("Start → window visible, default skin, same rounds as below (ms)", "default", {}),
@@ -548,6 +630,31 @@ def paste_rounds(x, work, rounds, folders):
                          "the paste forms")
 
 
+def profile_rounds(x, work, rounds, skin_dir, pixlin_exe):
+    """The profile's rounds, and the reference build's when one is given; the profile is removed again however they
+    end."""
+    folder = work / "profile"
+    folder.mkdir()
+    for name in ("pixlin.dat1", "pixlin.dat2"):
+        shutil.copy(Path(skin_dir) / name, folder)
+    (folder / "pixlin.dat0").write_bytes((Path(skin_dir) / "pixlin.dat0").read_bytes() + PROFILE_LINE)
+    shutil.copy(pixlin_exe, folder / "pixlin.exe")
+    try:
+        table, figures = PROFILE_TABLE, paired_rounds(x, work, rounds, {True: folder, False: folder},
+                                                      measure_profile, "the display's profile")
+        reference_exe = os.environ.get("PIXLIN_BENCH_REFERENCE")
+        if reference_exe:
+            reference = work / "reference"
+            shutil.copytree(folder, reference)
+            shutil.copy(reference_exe, reference / "pixlin.exe")
+            table += REFERENCE_TABLE
+            figures.update(paired_rounds(x, work, rounds, {True: folder, False: reference}, measure_reference,
+                                         "this build (against the reference)"))
+    finally:
+        plant_profile(False)
+    return table, figures
+
+
 def print_table(rounds, table, figures):
     rows = [(row.label, row.show(figures[row.key][0]), row.show(figures[row.key][1]),
              row.target(figures[row.key][1]), row.met(*figures[row.key])) for row in table]
@@ -582,6 +689,10 @@ def main():
         layout.write_bytes(without_lines(layout.read_bytes(), (b"zoom=",), "loupe"))
         layout = folders["no_paste"] / "pixlin.dat0"
         layout.write_bytes(without_lines(layout.read_bytes(), PASTE_KEYS, "readout ready to paste"))
+        if os.environ.get("PIXLIN_BENCH_ONLY") == "profile":
+            measure_start_only(x, folders["pixlin.exe"], "pixlin.exe")
+            print_table(rounds, *profile_rounds(x, work, rounds, skin_dir, pixlin_exe))
+            return
         if os.environ.get("PIXLIN_BENCH_ONLY") == "paste":
             measure_start_only(x, folders["pixlin.exe"], "pixlin.exe")
             print_table(rounds, PASTE_TABLE, paste_rounds(x, work, rounds, folders))

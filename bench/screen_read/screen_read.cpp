@@ -2,7 +2,12 @@
 // Markdown table. Under Wine a read is a round trip to the X server; on a composited Windows desktop the screen's
 // pixels come through the compositor, and a read can cost milliseconds, which only a run on Windows shows.
 //
-//     pixlin_screen_read [ITERATIONS]     (default 1000, each read timed that many times around the pointer)
+//     pixlin_screen_read [ITERATIONS [PROFILE]]
+//
+// ITERATIONS (default 1000): each read is timed that many times around the pointer. With PROFILE, a display's ICC
+// profile, the table also times one display pixel's conversion to sRGB, as a tick on such a display makes it: by the
+// system's colour management, which gives the readouts their colour, and by the core's matrix/TRC transform, which
+// tells whether it lies outside sRGB.
 
 #include <windows.h>
 
@@ -10,9 +15,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "core/profile/display_profile.h"
+#include "core/profile/icc_profile.h"
+#include "win32/colour_transform.h"
+#include "win32/monitor_profile.h"
 #include "win32/screen_capture.h"
+#include "win32/wide_text.h"
 #include "win32/win_handles.h"
 
 namespace {
@@ -59,15 +70,32 @@ std::optional<Timing> TimeRead(long iterations, Read read) {
     return Timing{median, micros[rank - 1]};
 }
 
+// A display value of its own at every call, so that no cache along the way answers from an earlier one.
+pixlin::Rgb NextColour(unsigned& counter) {
+    counter += 40503;
+    return {static_cast<std::uint8_t>(counter), static_cast<std::uint8_t>(counter >> 8),
+            static_cast<std::uint8_t>(counter >> 16)};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     char* end = nullptr;
-    const long iterations = argc == 2 ? std::strtol(argv[1], &end, 10) : kDefaultIterations;
-    if (argc > 2 || (end != nullptr && (end == argv[1] || *end != '\0')) || iterations < 1 ||
+    const long iterations = argc >= 2 ? std::strtol(argv[1], &end, 10) : kDefaultIterations;
+    if (argc > 3 || (end != nullptr && (end == argv[1] || *end != '\0')) || iterations < 1 ||
         iterations > kMaxIterations) {
-        std::fprintf(stderr, "usage: pixlin_screen_read [ITERATIONS from 1 to %ld]\n", kMaxIterations);
+        std::fprintf(stderr, "usage: pixlin_screen_read [ITERATIONS from 1 to %ld [PROFILE]]\n", kMaxIterations);
         return 2;
+    }
+    std::optional<std::string> profileBytes;
+    std::optional<pixlin::IccProfile> profile;
+    if (argc == 3) {
+        profileBytes = pixlin::ReadProfileFile(pixlin::Widen(argv[2]), pixlin::kMaxIccBytes);
+        profile = profileBytes ? pixlin::ReadIccProfile(*profileBytes).profile : std::nullopt;
+        if (!profile || !profile->matrixTrc) {
+            std::fprintf(stderr, "pixlin_screen_read: %s is no matrix/TRC display profile\n", argv[2]);
+            return 2;
+        }
     }
 
     POINT pointer{};
@@ -105,7 +133,7 @@ int main(int argc, char** argv) {
         const char* name;
         std::optional<Timing> timing;
     };
-    const Row rows[] = {
+    std::vector<Row> rows = {
         {"GetCursorPos", TimeRead(iterations, cursor)},
         {"GetDC and ReleaseDC of the screen", TimeRead(iterations, screenDc)},
         {"GetPixel on the screen DC", TimeRead(iterations, pixel)},
@@ -113,6 +141,20 @@ int main(int argc, char** argv) {
         {"A tick's reads without the loupe", TimeRead(iterations, tickWithout)},
         {"A tick's reads with the loupe", TimeRead(iterations, tickWith)},
     };
+    if (profile) {
+        const std::optional<pixlin::SystemToSrgb> system = pixlin::SystemToSrgb::FromProfile(*profileBytes);
+        const pixlin::DisplayTransform matrix(*profile->matrixTrc);
+        unsigned counter = 0;
+        // Kept, so that the core's conversion is not left out as having no effect.
+        volatile unsigned sink = 0;
+        rows.push_back({"One display pixel to sRGB by the system (TranslateColors)",
+                        system ? TimeRead(iterations, [&] { return system->ToSrgb(NextColour(counter)).has_value(); })
+                               : std::nullopt});
+        rows.push_back({"The same by the core's matrix/TRC transform", TimeRead(iterations, [&] {
+                            sink = sink + matrix.ToSrgb(NextColour(counter)).srgb.r;
+                            return true;
+                        })});
+    }
 
     std::printf("Screen reads at the pointer (%ld, %ld), screen %d x %d, %ld times each\n\n", pointer.x, pointer.y,
                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), iterations);

@@ -113,6 +113,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             });
             return 0;
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            // A display's profile or advanced colour may have changed with either; both are rare, and the profile is
+            // read again at once.
+            guard_.Run(hwnd_, [this] { OnDisplayColoursChanged(); });
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -13,6 +13,7 @@
 #include "core/design/form1_design.h"
 #include "core/design/window_actions.h"
 #include "picker/copier.h"
+#include "picker/display_profiles.h"
 #include "picker/form1_history.h"
 #include "picker/form1_loupe.h"
 #include "picker/handler_guard.h"
@@ -20,6 +21,7 @@
 #include "picker/picture_box.h"
 #include "picker/readout_panel.h"
 #include "picker/timer.h"
+#include "win32/advanced_colour.h"
 #include "win32/clipboard_text.h"
 #include "win32/hotkey.h"
 #include "win32/play_wav.h"
@@ -55,6 +57,8 @@ struct Form1Args {
     };
     // A failed handler is reported through here; by default a message box, then the program ends.
     HandlerGuard::Reporter reportFailure;
+    // Whether Windows manages a monitor's colour itself is asked through here, so that a test can turn it on.
+    AdvancedColourQuery advancedColour = AdvancedColourOn;
 };
 
 // How a window came to be unloaded, as the query-unload handler is told.
@@ -155,9 +159,17 @@ private:
     void SampleAt(Point pointer);
     void SamplePointer();
     void ShowSample(Point pixel, std::optional<COLORREF> colour);
-    // The readouts again for the pick, after its partner (the colour copied last) changed.
+    void ShowPick(Point pixel, std::optional<COLORREF> colour, const DisplayColour& srgb);
+    // The readouts again for the pick, after its partner (the colour copied last) or the values shown changed.
     void ShowTexts();
     std::optional<HistoryEntry> PickEntry() const;
+
+    // The display's colour profile (form1_profile.cpp): which values the readouts show, and the profile text.
+    TextsKey PickTexts() const;
+    DisplayColour SrgbOfEntry(const HistoryEntry& entry);
+    void ShowProfileText();
+    void SwitchValues();
+    void OnDisplayColoursChanged();
 
     // The mouse: a press lands on a label, the loupe, the history or the bare surface, as the action table says.
     PressTarget PressTargetAt(int32_t x, int32_t y) const;
@@ -202,9 +214,14 @@ private:
     Form1Loupe loupe_;
     Form1History history_;
     Copier copier_;
-    // The pixel the readouts show and its colour value; no colour before the first sample or for an unreadable pixel.
+    // The pixel the readouts show and its colour value on the display; no colour before the first sample or for an
+    // unreadable pixel. Its sRGB colour, the same where the display's profile is sRGB.
     Point pickPixel_;
     std::optional<COLORREF> pickColour_;
+    DisplayColour pickSrgb_;
+    DisplayProfiles displayProfiles_{args_.advancedColour};
+    // The user's choice on a display whose profile converts: its own values instead of sRGB, for the whole run.
+    bool displayValuesChosen_ = false;
     // After a layout is applied, the first tick samples even where the pointer stayed: the loupe may show another
     // pixel.
     bool sampleNextTick_ = false;

@@ -85,6 +85,9 @@ void Form1::Click(Form1Control control) {
         case WindowAction::ToggleSampling:
             ToggleSampling();
             return;
+        case WindowAction::SwitchValues:
+            SwitchValues();
+            return;
         case WindowAction::ShowAbout:
             ShowAbout();
             return;

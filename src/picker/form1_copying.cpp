@@ -1,7 +1,6 @@
 #include "picker/form1.h"
 
-#include "core/colour/clr_models.h"
-#include "core/texts/paste_texts.h"
+#include "core/texts/panel_texts.h"
 
 namespace pixlin {
 
@@ -23,9 +22,8 @@ void Form1::OnCopyKey() {
         MessageBeep(MB_ICONWARNING);
         return;
     }
-    cClrModels model;
     const Form1Control form = copier_.KeyForm();
-    const std::string text = ReadoutText(form, static_cast<int32_t>(*pickColour_), model, history_.Latest());
+    const std::string text = ReadoutTextOf(form, PickTexts());
     if (copier_.Copy(form, text, PickEntry()) == Copier::Outcome::Colour) {
         ShowTexts();
     }

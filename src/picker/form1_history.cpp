@@ -49,7 +49,8 @@ void Form1History::Paint(HDC dc) const {
     for (std::size_t i = 0; i < entries.size() && i < static_cast<std::size_t>(count_); ++i) {
         const PixelRect swatch = HistorySwatch(*box_, count_, static_cast<std::int32_t>(i));
         const RECT area{swatch.left, swatch.top, swatch.right, swatch.bottom};
-        const Rgb colour = entries[i].colour;
+        // The display's own pixel, as the swatch showed it when the colour was copied.
+        const Rgb colour = entries[i].Displayed();
         const Brush fill(CreateSolidBrush(RGB(colour.r, colour.g, colour.b)));
         FillRect(dc, &area, fill.get());
     }

@@ -29,6 +29,7 @@ public:
     std::int32_t Count() const noexcept { return count_; }
     std::span<const HistoryEntry> Entries() const noexcept { return colours_.Entries(); }
     std::optional<Rgb> Latest() const noexcept { return colours_.Latest(); }
+    const std::optional<HistoryEntry>& LatestEntry() const noexcept { return colours_.LatestEntry(); }
 
     void Add(HWND window, const HistoryEntry& entry);
 

@@ -32,7 +32,8 @@ void Form1::PickFromHistory(const HistoryEntry& entry) {
         panel_.ShowState(true);
         loupe_.HoldLastOutside(hwnd_);
     }
-    ShowSample(entry.pickedAt, RGB(entry.colour.r, entry.colour.g, entry.colour.b));
+    const Rgb displayed = entry.Displayed();
+    ShowPick(entry.pickedAt, RGB(displayed.r, displayed.g, displayed.b), SrgbOfEntry(entry));
 }
 
 void Form1::OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY) {

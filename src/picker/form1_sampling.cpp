@@ -55,10 +55,18 @@ void Form1::SampleAt(Point pointer) {
     ShowSample(pointer, colour == CLR_INVALID ? std::nullopt : std::optional<COLORREF>(colour));
 }
 
-// A pixel picked in the loupe or brought back from the history shows exactly as if the pointer had sampled it.
+// A pixel picked in the loupe shows exactly as if the pointer had sampled it.
 void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
+    displayProfiles_.Follow(pixel);
+    ShowPick(pixel, colour,
+             colour ? displayProfiles_.ToSrgb(RgbOf(static_cast<std::int32_t>(*colour))) : DisplayColour{});
+}
+
+// The pick everywhere: the display's pixel in the swatch, `srgb` (what it stands for) in the readouts.
+void Form1::ShowPick(Point pixel, std::optional<COLORREF> colour, const DisplayColour& srgb) {
     pickPixel_ = pixel;
     pickColour_ = colour;
+    pickSrgb_ = srgb;
     SetWindowTextW(hwnd_, Widen(CaptionText(pixel.x, pixel.y)).c_str());
     if (colour) {
         picture1_->SetBackColor(*colour);
@@ -67,16 +75,18 @@ void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
 }
 
 void Form1::ShowTexts() {
-    const std::optional<std::int32_t> value =
-        pickColour_ ? std::optional(static_cast<std::int32_t>(picture1_->BackColor())) : std::nullopt;
-    panel_.Show(TextsKey{value, history_.Latest()}, pickColour_);
+    panel_.Show(PickTexts(), pickColour_);
+    ShowProfileText();
 }
 
+// The copy carries the sRGB colour, and the display's pixel where that differs.
 std::optional<HistoryEntry> Form1::PickEntry() const {
     if (!pickColour_) {
         return std::nullopt;
     }
-    return HistoryEntry{RgbOf(static_cast<std::int32_t>(*pickColour_)), pickPixel_};
+    const Rgb display = RgbOf(static_cast<std::int32_t>(*pickColour_));
+    return HistoryEntry{pickSrgb_.srgb, pickPixel_, false,
+                        display == pickSrgb_.srgb ? std::nullopt : std::optional(display)};
 }
 
 }  // namespace pixlin

@@ -9,6 +9,7 @@
 
 #include "core/colour/clr_models.h"
 #include "core/texts/paste_texts.h"
+#include "core/texts/profile_texts.h"
 #include "core/texts/readout_texts.h"
 #include "skintool/label_text.h"
 #include "skintool/widest_texts.h"
@@ -114,6 +115,9 @@ std::string SampleText(Form1Control control, const Readouts& readouts) {
             return readouts.name;
         case Form1Control::lbl_STATE:
             return StateText(false);
+        case Form1Control::lbl_PROFILE:
+            // The sample colour is shown exactly: as on a display without a profile.
+            return ProfileText(DisplayColours::Srgb, {}, false, false);
         default:
             // The contrast as it reads after white was copied.
             return PasteFormText(control, RgbOf(kSampleColour), Rgb{255, 255, 255});

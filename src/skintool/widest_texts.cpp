@@ -6,6 +6,7 @@
 #include "core/colour/colour_names.h"
 #include "core/colour/rgb.h"
 #include "core/texts/paste_texts.h"
+#include "core/texts/profile_texts.h"
 
 namespace pixlin::skintool {
 namespace {
@@ -26,6 +27,11 @@ constexpr std::array<ColourPair, 4> kWidestContrasts{{
     {0x0000EB, 0x000000},
     {0x000000, 0xFFFFFF},
 }};
+
+// A profile's description is the display maker's or the calibration tool's, kept to 64 characters. A box for 64 wide
+// letters would take half the screen, so the check measures a description as long as calibration tools write them,
+// and the picker cuts a longer one at the box's edge.
+constexpr std::string_view kLongProfileName = "Wide-gamut monitor 2024-05-01 D6500 2.2";
 
 std::int32_t ColourValue(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return red | green << 8 | blue << 16;
@@ -113,6 +119,16 @@ std::vector<std::string> WidestCandidates(Form1Control control, LabelFont font) 
             return texts;
         case Form1Control::lbl_STATE:
             return {StateText(false), StateText(true)};
+        case Form1Control::lbl_PROFILE:
+            for (const DisplayColours display : {DisplayColours::Srgb, DisplayColours::Profiled,
+                                                 DisplayColours::Unusable, DisplayColours::AdvancedColour}) {
+                for (const bool displayValues : {false, true}) {
+                    for (const bool outside : {false, true}) {
+                        texts.push_back(ProfileText(display, kLongProfileName, displayValues, outside));
+                    }
+                }
+            }
+            return texts;
         default:
             break;
     }

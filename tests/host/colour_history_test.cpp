@@ -42,6 +42,16 @@ TEST(ColourHistory, MostRecentFirstEachColourOnceOldestDropsOff) {
     // A skin with fewer swatches keeps the most recent.
     history.SetCapacity(2);
     EXPECT_EQ(Colours(history), (std::vector{kWhite, kRed}));
+    // From a profiled display a copy keeps the display's pixel beside its colour; copied again from another pixel that
+    // shows the same colour, the entry takes the new pixel. A colour without one shows itself.
+    history.Add({kRed, {5, 5}, false, Rgb{201, 0, 0}});
+    history.Add({kRed, {6, 6}, false, Rgb{202, 1, 0}});
+    EXPECT_EQ(Colours(history), (std::vector{kRed, kWhite}));
+    EXPECT_EQ(history.Entries().front().Displayed(), (Rgb{202, 1, 0}));
+    EXPECT_EQ(history.Entries().back().Displayed(), kWhite);
+    ASSERT_TRUE(history.LatestEntry().has_value());
+    EXPECT_EQ(history.LatestEntry()->displayed, (Rgb{202, 1, 0}));
+    EXPECT_EQ(history.Latest(), kRed);
 }
 
 std::vector<bool> Pins(const ColourHistory& history) {

@@ -59,6 +59,35 @@ TEST(PanelTexts, EveryTextASkinShowsForAColourAndItsPartner) {
         EXPECT_EQ(cache.TextsFor(row.key, row.shown), made) << row.text;
     }
     EXPECT_EQ(MakePanelTexts({0x00FFFF, std::nullopt}, OlderOnly()).name, "yellow - Gelb");
+}
+
+// A colour outside sRGB: every readout shows the clipped colour, the oklch readout the colour itself, on the panel and
+// for the copy key alike.
+TEST(PanelTexts, OnlyOklchShowsAColourOutsideSrgbUnclipped) {
+    // Display P3's green in linear-light sRGB, by CSS Color 4's matrices: oklch(84.9% 0.369 145.6) worked out
+    // independently (Python, the published OKLab matrices); clipped it is lime.
+    const TextsKey p3Green{0x00FF00, std::nullopt, std::array{-0.22494017628, 1.04205695471, -0.07863604555}};
+    const TextsKey brighterThanWhite{0xFFFFFF, Rgb{0, 0, 0}, std::array{2.0, 2.0, 2.0}};
+    const struct {
+        TextsKey key;
+        C label;
+        std::string text;
+    } rows[] = {
+        {p3Green, C::lbl_OKLCH, "oklch(84.9% 0.369 145.6)"},
+        {p3Green, C::lbl_CSSHEX, "#00FF00"},
+        {p3Green, C::lbl_HEX, "'#00FF00'"},
+        {brighterThanWhite, C::lbl_OKLCH, "oklch(126.0% 0.000 0.0)"},
+        {brighterThanWhite, C::lbl_CONTRAST, "21.00:1 AAA"},
+        {brighterThanWhite, C::lbl_CSSRGB, "rgb(255, 255, 255)"},
+        {{std::nullopt, std::nullopt, std::array{2.0, 2.0, 2.0}}, C::lbl_OKLCH, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(MakePanelTexts(row.key, Every()).labels[IndexOf(row.label)], row.text);
+        EXPECT_EQ(ReadoutTextOf(row.label, row.key), row.text);
+    }
+    EXPECT_EQ(MakePanelTexts(p3Green, Every()).name, "lime - Limone");
+    EXPECT_EQ(MakePanelTexts({std::nullopt, std::nullopt}, OlderOnly()).name, "");
     EXPECT_EQ(MakePanelTexts({std::nullopt, std::nullopt}, OlderOnly()).name, "");
 }
 

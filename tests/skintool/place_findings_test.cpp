@@ -76,6 +76,9 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         {"csshsl=10,220,120,16,16777215", "text-cut", 11, "\"hsl(120, 100%, 100%)\""},
         {"contrast=10,220,90,16,16777215", "text-cut", 11, "AA large\""},
         {"state=10,220,140,16,16777215", "text-cut", 11, "\"Frozen \u00B7 Ctrl+F12 resumes\""},
+        // A profile's description as long as calibration tools write them.
+        {"profile=10,220,200,16,16777215", "text-cut", 11,
+         "\"display values \u00B7 Wide-gamut monitor 2024-05-01 D6500 2.2\""},
         {"cmyk=10,120,70,16,16777215", "text-cut", 11, "\"0,100,100,9"},
         {"text=10,200,248,16,0", "text-cut", 11, "keeps 3 pixels clear of text on each side"},
     };

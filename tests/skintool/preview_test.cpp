@@ -97,7 +97,7 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
     // lies over another's box.
     const WindowLayout layout = PlaceControls(
         "oklch=400,20,100,16,16117996\r\nstate=400,60,100,16,12627104\r\nhex=400,100,60,16,255\r\n"
-        "text=400,140,80,16,3155488\r\ncontrast=520,20,100,16,16117996\r\n");
+        "text=400,140,80,16,3155488\r\ncontrast=520,20,100,16,16117996\r\nprofile=520,60,100,16,12627104\r\n");
     constexpr double kScale = 2.0;
     const Image preview = DrawPreview(picture, layout, kScale);
     cClrModels model;
@@ -111,6 +111,7 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
         {Form1Control::lbl_HEX, 255, TextLayout::WordBreak},
         {Form1Control::Text1, 3155488, TextLayout::OneLine},
         {Form1Control::lbl_CONTRAST, 16117996, TextLayout::OneLine},
+        {Form1Control::lbl_PROFILE, 12627104, TextLayout::OneLine},
     };
     for (const auto& row : rows) {
         const auto placed = std::find_if(layout.controls.begin(), layout.controls.end(),
@@ -118,9 +119,10 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
         ASSERT_NE(placed, layout.controls.end());
         const PixelRect box{placed->box.left * 2, placed->box.top * 2, placed->box.right * 2, placed->box.bottom * 2};
         const LabelFont font{FontOf(row.control), 192};
-        std::string text = row.control == Form1Control::Text1 ? "coral - Koralle"
-                           : row.control == Form1Control::lbl_STATE
-                               ? StateText(false)
+        std::string text = row.control == Form1Control::Text1       ? "coral - Koralle"
+                           : row.control == Form1Control::lbl_STATE ? StateText(false)
+                           : row.control == Form1Control::lbl_PROFILE
+                               ? "sRGB display"
                                : ReadoutText(row.control, kSampleColour, model, Rgb{255, 255, 255});
         Image expected = DrawSkin(picture, kScale);
         std::int32_t margin = 0;
@@ -132,9 +134,10 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
                                                              (row.foreColor >> 16 & 0xFF));
         ASSERT_TRUE(DrawLabelText(expected, PixelRect{box.left + margin, box.top, box.right - margin, box.bottom}, text,
                                   font, ink, row.textLayout));
-        // Inside the box's outline.
+        // Inside the box's outline, below its first row: the control's name above the box reaches into it with a
+        // descender (the "p" of profile).
         std::int64_t inked = 0;
-        for (std::int32_t y = box.top + 1; y < box.bottom - 1; ++y) {
+        for (std::int32_t y = box.top + 2; y < box.bottom - 1; ++y) {
             for (std::int32_t x = box.left + 1; x < box.right - 1; ++x) {
                 ASSERT_EQ(preview.At(x, y), expected.At(x, y)) << text << " at " << x << "," << y;
                 inked += expected.At(x, y) == ink ? 1 : 0;

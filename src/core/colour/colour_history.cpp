@@ -28,7 +28,7 @@ std::vector<HistoryEntry>::iterator ColourHistory::Find(Rgb colour) {
 }
 
 void ColourHistory::Add(const HistoryEntry& entry) {
-    latest_ = entry.colour;
+    latest_ = entry;
     if (capacity_ == 0) {
         return;
     }

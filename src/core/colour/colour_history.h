@@ -11,11 +11,16 @@
 namespace pixlin {
 
 // A copied colour and the screen pixel it was picked at, so that bringing it back can show where it came from. A
-// pinned entry stays in the history whatever is copied after it.
+// pinned entry stays in the history whatever is copied after it. On a display with a colour profile the copied colour
+// (sRGB) is not the pixel on the screen: `displayed` keeps that pixel, which the swatches show. It is none where the
+// two are the same, and for colours that come from elsewhere (a palette, a kept file): they show their colour.
 struct HistoryEntry {
     Rgb colour;
     Point pickedAt;
     bool pinned = false;
+    std::optional<Rgb> displayed = std::nullopt;
+
+    Rgb Displayed() const noexcept { return displayed.value_or(colour); }
 
     bool operator==(const HistoryEntry&) const = default;
 };
@@ -57,8 +62,9 @@ public:
 
     std::span<const HistoryEntry> Entries() const noexcept { return entries_; }
     std::size_t PinnedCount() const noexcept { return pinned_; }
-    // The colour copied last, whether or not its entry has since been pinned, moved or removed.
-    std::optional<Rgb> Latest() const noexcept { return latest_; }
+    // The colour copied last, whether or not its entry has since been pinned, moved or removed; and that copy's entry.
+    std::optional<Rgb> Latest() const noexcept { return latest_ ? std::optional(latest_->colour) : std::nullopt; }
+    const std::optional<HistoryEntry>& LatestEntry() const noexcept { return latest_; }
 
 private:
     std::vector<HistoryEntry>::iterator Find(Rgb colour);
@@ -68,7 +74,7 @@ private:
     std::size_t capacity_;
     std::vector<HistoryEntry> entries_;
     std::size_t pinned_ = 0;
-    std::optional<Rgb> latest_;
+    std::optional<HistoryEntry> latest_;
 };
 
 }  // namespace pixlin

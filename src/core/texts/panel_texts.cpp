@@ -3,11 +3,19 @@
 #include <utility>
 
 #include "core/colour/clr_models.h"
+#include "core/colour/oklch.h"
 #include "core/design/window_actions.h"
 #include "core/texts/paste_texts.h"
 #include "core/texts/readout_texts.h"
 
 namespace pixlin {
+namespace {
+
+std::string UnclippedOklchText(const std::array<double, 3>& linear) {
+    return OklchText(OklchOfLinear(linear[0], linear[1], linear[2]));
+}
+
+}  // namespace
 
 PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown) {
     PanelTexts texts;
@@ -32,7 +40,21 @@ PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown) {
             texts.labels[i] = PasteFormText(label, channels, key.against);
         }
     }
+    if (key.unclipped && shown[IndexOf(Form1Control::lbl_OKLCH)]) {
+        texts.labels[IndexOf(Form1Control::lbl_OKLCH)] = UnclippedOklchText(*key.unclipped);
+    }
     return texts;
+}
+
+std::string ReadoutTextOf(Form1Control readout, const TextsKey& key) {
+    if (!key.colour) {
+        return {};
+    }
+    if (readout == Form1Control::lbl_OKLCH && key.unclipped) {
+        return UnclippedOklchText(*key.unclipped);
+    }
+    cClrModels model;
+    return ReadoutText(readout, *key.colour, model, key.against);
 }
 
 const PanelTexts& PanelTextCache::TextsFor(const TextsKey& key, const ShownLabels& shown) {

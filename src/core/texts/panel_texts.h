@@ -14,10 +14,13 @@ namespace pixlin {
 using ShownLabels = std::array<bool, kForm1LabelCount>;
 
 // What the readouts are made from: the colour value 0x00BBGGRR they show (none for a pixel that could not be read)
-// and the colour the contrast is measured against (none before the first copy).
+// and the colour the contrast is measured against (none before the first copy). A colour from a display of wider
+// gamut may lie outside sRGB: `colour` is then clipped, and `unclipped` holds the colour itself in linear-light sRGB,
+// which the oklch readout shows.
 struct TextsKey {
     std::optional<std::int32_t> colour;
     std::optional<Rgb> against;
+    std::optional<std::array<double, 3>> unclipped = std::nullopt;
 
     bool operator==(const TextsKey&) const = default;
 };
@@ -32,6 +35,10 @@ struct PanelTexts {
 };
 
 PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown);
+
+// The text one readout shows for the key, as MakePanelTexts gives it; for the copy key, which copies in a readout's
+// form whether or not the skin shows it.
+std::string ReadoutTextOf(Form1Control readout, const TextsKey& key);
 
 // The texts of the last colour, partner and skin: while none of them changes, nothing is worked out again.
 class PanelTextCache {
