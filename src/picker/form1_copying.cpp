@@ -21,7 +21,7 @@ void Form1::OnCopyKey() {
     }
     cClrModels model;
     const Form1Control form = copier_.KeyForm();
-    const std::string text = ReadoutText(form, static_cast<int32_t>(*pickColour_), model, history_.Latest());
+    const std::string text = ReadoutText(form, static_cast<int32_t>(*pickColour_), model, history_.Latest(), pair_);
     if (copier_.Copy(form, text, PickEntry()) == Copier::Outcome::Colour) {
         ShowTexts();
     }

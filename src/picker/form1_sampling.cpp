@@ -63,7 +63,7 @@ void Form1::ShowSample(Point pixel, std::optional<COLORREF> colour) {
 void Form1::ShowTexts() {
     const std::optional<std::int32_t> value =
         pickColour_ ? std::optional(static_cast<std::int32_t>(picture1_->BackColor())) : std::nullopt;
-    panel_.Show(TextsKey{value, history_.Latest()}, pickColour_);
+    panel_.Show(TextsKey{value, history_.Latest(), pair_}, pickColour_);
 }
 
 std::optional<HistoryEntry> Form1::PickEntry() const {
