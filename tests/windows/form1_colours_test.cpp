@@ -78,6 +78,8 @@ protected:
     ~Form1ColoursTest() override {
         DrainMessages();
         RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey_.c_str());
+        // Gone once no test of this run uses it any more.
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\PixlinTests");
     }
 
     std::unique_ptr<Form1> Start() {
