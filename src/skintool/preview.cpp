@@ -115,7 +115,7 @@ std::string SampleText(Form1Control control, const Readouts& readouts) {
         case Form1Control::lbl_STATE:
             return StateText(false);
         default:
-            // The contrast as it reads after white was copied.
+            // The contrast and APCA as they read after white was copied: white text on the sample colour.
             return PasteFormText(control, RgbOf(kSampleColour), Rgb{255, 255, 255});
     }
 }
