@@ -5,8 +5,9 @@
 #     bash scripts/bench-wine.sh [rounds] [build folder]
 #
 # Defaults: 3 rounds (about ten minutes), build/windows. PIXLIN_BENCH_ONLY=paste measures only the readouts ready to
-# paste against the same skin without their keys (about three minutes). Not part of scripts/test.sh: timings on a shared
-# machine make poor pass/fail tests.
+# paste against the same skin without their keys (about three minutes), PIXLIN_BENCH_ONLY=kept start-up and memory with
+# a kept colours file of 32 colours against keeping off (about a minute). Not part of scripts/test.sh: timings on a
+# shared machine make poor pass/fail tests.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

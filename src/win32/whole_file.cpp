@@ -80,11 +80,21 @@ SmallFile ReadSmallFile(const std::wstring& path, std::size_t limit) {
                            : SmallFile::State::Failed;
         return result;
     }
+    // Room for the size the file has now and one byte more, which shows whether it grew meanwhile; never more than the
+    // limit and one byte. Allocating the limit itself would cost a start-up milliseconds for a file of a few kilobytes.
     const std::size_t wanted = limit + 1;
-    result.bytes.resize(wanted);
+    LARGE_INTEGER size{};
+    std::size_t room = wanted;
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart >= 0 && static_cast<ULONGLONG>(size.QuadPart) < limit) {
+        room = static_cast<std::size_t>(size.QuadPart) + 1;
+    }
+    result.bytes.resize(room);
     std::size_t have = 0;
     while (have < wanted) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wanted - have, 1u << 20));
+        if (have == result.bytes.size()) {
+            result.bytes.resize(std::min(wanted, result.bytes.size() * 2));
+        }
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(result.bytes.size() - have, 1u << 20));
         DWORD read = 0;
         if (!ReadFile(file.get(), result.bytes.data() + have, chunk, &read, nullptr)) {
             result.error = GetLastError();
