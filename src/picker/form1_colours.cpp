@@ -69,7 +69,9 @@ void Form1::OpenColourMenu(const MenuTarget& target, POINT at) {
     context.pair = pair_;
     context.keeping = keeping_.On();
     const std::vector<ColourMenuItem> items = ColourMenuItems(context);
-    if (const std::optional<ColourCommand> command = args_.chooseColourCommand(hwnd_, items, at)) {
+    const std::optional<ColourCommand> command = args_.chooseColourCommand(hwnd_, items, at);
+    // The menu's loop answers messages sent to the thread; one that ends the session destroys the window.
+    if (command && hwnd_ != nullptr) {
         RunColourCommand(*command, target);
     }
 }
@@ -133,7 +135,7 @@ void Form1::SetPairSide(std::optional<Rgb> ContrastPair::*side, std::optional<Rg
 // The colours in the history's order, pinned first, each named as the nearest readout names it.
 void Form1::ExportColours() {
     const std::optional<std::wstring> path = args_.askExportFile(hwnd_);
-    if (!path) {
+    if (!path || hwnd_ == nullptr) {
         return;
     }
     const std::optional<PaletteFormat> format = PaletteFormatOf(*path);
@@ -157,7 +159,7 @@ void Form1::ExportColours() {
 // Nothing changes unless the whole file reads well.
 void Form1::ImportColours() {
     const std::optional<std::wstring> path = args_.askImportFile(hwnd_);
-    if (!path) {
+    if (!path || hwnd_ == nullptr) {
         return;
     }
     const std::wstring name = L"\"" + FileNameOf(*path) + L"\"";

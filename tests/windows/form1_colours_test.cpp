@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,6 +98,9 @@ protected:
                                           POINT) -> std::optional<ColourCommand> {
             menu_.assign(items.begin(), items.end());
             ++menus_;
+            if (whileMenuIsUp_) {
+                whileMenuIsUp_();
+            }
             for (const ColourMenuItem& item : items) {
                 if (item.text == choice_ && item.enabled) {
                     return item.command;
@@ -104,8 +108,14 @@ protected:
             }
             return std::nullopt;
         };
-        args.askExportFile = [this](HWND) { return exportPath_; };
-        args.askImportFile = [this](HWND) { return importPath_; };
+        args.askExportFile = [this](HWND) {
+            ++asks_;
+            return exportPath_;
+        };
+        args.askImportFile = [this](HWND) {
+            ++asks_;
+            return importPath_;
+        };
         args.keepingPlace = KeepingPlace{kept_.Root(), settingsKey_};
         return StartPicker(std::move(args));
     }
@@ -181,6 +191,8 @@ protected:
     std::vector<ColourMenuItem> menu_;
     std::optional<std::wstring> exportPath_;
     std::optional<std::wstring> importPath_;
+    std::function<void()> whileMenuIsUp_;
+    int asks_ = 0;
 };
 
 // Each row works the menu on a history swatch (0 to 3) or the current colour (-1) and gives the history after it. Red,
@@ -328,6 +340,64 @@ TEST_F(Form1ColoursTest, TheFixedSidesOfThePairAndWhatFollows) {
     Sample(*form, kBlack);
     EXPECT_EQ(form->Label(C::lbl_APCA).caption, "Lc -107.9");
     EXPECT_EQ(form->Label(C::lbl_CONTRAST).caption, std::string("21.00:1 AAA") + kDot + "text set");
+}
+
+// In the name box, the edit control's own context menu keys open the colours' menu for the current colour instead;
+// other keys go on to the box as before.
+TEST_F(Form1ColoursTest, TheNameBoxsMenuKeysOpenTheColoursMenu) {
+    const auto form = Start();
+    ASSERT_NE(form->hwnd(), nullptr);
+    Sample(*form, kGrey);
+    const struct {
+        UINT message;
+        WPARAM key;
+        bool shift;
+        bool swallowed;
+        int menus;
+    } rows[] = {
+        {WM_SYSKEYDOWN, VK_F10, true, true, 1}, {WM_SYSKEYDOWN, VK_F10, false, false, 0},
+        {WM_KEYDOWN, VK_APPS, false, true, 0},  {WM_KEYUP, VK_APPS, false, true, 1},
+        {WM_KEYDOWN, VK_RIGHT, true, false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.key);
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = row.shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        const int menus = menus_;
+        MSG message{form->Text1(), row.message, row.key, 0, 0, {}};
+        EXPECT_EQ(form->PreviewKey(message), row.swallowed);
+        EXPECT_EQ(menus_ - menus, row.menus);
+        if (row.menus == 1) {
+            EXPECT_EQ(menu_[0].text, "&Pin") << "the current colour's menu";
+            EXPECT_EQ(menu_.size(), 6u) << "no Remove";
+        }
+    }
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+// The menu's loop answers messages sent to the thread; when one of them ends the session, the item chosen does
+// nothing to the window that is gone, and nothing is asked for.
+TEST_F(Form1ColoursTest, AMenuOutlivingItsWindowTouchesNothing) {
+    for (const char* item : {"&Pin", "&Import colours\xE2\x80\xA6", "Set as &text colour"}) {
+        SCOPED_TRACE(item);
+        const auto form = Start();
+        ASSERT_NE(form->hwnd(), nullptr);
+        Copy(*form, kRed);
+        const HWND window = form->hwnd();
+        whileMenuIsUp_ = [window] { SendMessageW(window, WM_ENDSESSION, TRUE, 0); };
+        const int asks = asks_;
+        RightClick(*form, Swatch(*form, 0), item);
+        whileMenuIsUp_ = nullptr;
+        EXPECT_EQ(form->hwnd(), nullptr);
+        EXPECT_EQ(HistoryShown(*form), "FF0000");
+        EXPECT_EQ(PairShown(*form), "-/-");
+        EXPECT_EQ(asks_, asks);
+    }
 }
 
 // Until keeping is turned on nothing is written, not even the registry; turned on, the history with its pins and the
