@@ -22,10 +22,15 @@ expect_pinned_first() {
     screen_pixel_is $((lx + 1)) $((ly + 1)) ffffff || fail "$1: no pin mark on the first swatch"
 }
 
-# The contrast readout as a click copies it.
-contrast_text() {
+# The contrast readout as a click copies it, with the current colour the white under the pointer at X,100: sampling
+# freezes there first, or the pointer on its way to the readout would make the window itself the current colour.
+contrast_over_white() {
+    xdotool mousemove "$1" 100
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$1   Y:100" || fail "the caption did not follow the pointer"
+    press_hotkey
     click_control contrast
-    wait_for 5 clipboard_matches "$1" || fail "$2: the contrast reads '$(clipboard_text)'"
+    wait_for 5 clipboard_matches "$2" || fail "$3: the contrast reads '$(clipboard_text)'"
+    press_hotkey
 }
 clipboard_matches() {
     [[ "$(clipboard_text)" =~ $1 ]]
@@ -41,9 +46,7 @@ choose_from_colour_menu p
 expect_pinned_first "pinned from the menu"
 choose_from_colour_menu t
 xsetroot -solid '#ffffff'
-xdotool mousemove 101 100
-wait_for 5 window_name_is "$PICKER_WINDOW" "X:101   Y:100" || fail "the caption did not follow the pointer"
-contrast_text '^5\.99:1 AA · text set$' "the text colour set"
+contrast_over_white 101 '^5\.99:1 AA · text set$' "the text colour set"
 
 exported="$E2E_DIR/exported.gpl"
 press_keys "$PICKER_WINDOW" shift+F10
@@ -65,8 +68,7 @@ esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"
 
 start_picker
 expect_pinned_first "after a restart"
-xdotool mousemove 102 100
-contrast_text '^5\.99:1 AA · text set$' "the text colour after a restart"
+contrast_over_white 102 '^5\.99:1 AA · text set$' "the text colour after a restart"
 
 # Off again: a copy (the click on hex) changes the history, not the file.
 cp "$kept" "$E2E_DIR/kept-before"
