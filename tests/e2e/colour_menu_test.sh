@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The colours' menu from the keyboard with the real program: Shift+F10 and each item's letter pin the current colour,
-# make it the text colour, export the history through the system's Save dialog (a path typed, Return) and turn keeping
-# on; after a restart the pinned colour and the text colour are back; turned off, the file stays as it was.
+# The colours' menu from the keyboard with the real program: Shift+F10 (once the menu key) and each item's letter pin
+# the current colour, make it the text colour, export the history through the system's Save dialog (a path typed,
+# Return) and turn keeping on; after a restart the pinned colour and the text colour are back; turned off, the file
+# stays as it was.
 source "$(dirname "$0")/lib.sh"
 
 appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null </dev/null | tr -d '\r')")
@@ -70,9 +71,9 @@ start_picker
 expect_pinned_first "after a restart"
 contrast_over_white 102 '^5\.99:1 AA · text set$' "the text colour after a restart"
 
-# Off again: a copy (the click on hex) changes the history, not the file.
+# Off again, this time from the menu key: a copy (the click on hex) changes the history, not the file.
 cp "$kept" "$E2E_DIR/kept-before"
-choose_from_colour_menu k
+choose_from_colour_menu k Menu
 click_control hex
 wait_for 5 clipboard_matches "^'#[0-9A-F]{6}'$" || fail "the hex readout copied '$(clipboard_text)'"
 esc_ends_picker "$PICKER_WINDOW" || fail "Esc did not end the program"

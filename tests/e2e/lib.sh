@@ -347,10 +347,10 @@ picker_menu_gone() {
     ! picker_menu_shown
 }
 
-# Opens the colours' menu with Shift+F10 and chooses an item by its letter.
+# Opens the colours' menu with Shift+F10 (or the key given second, such as Menu) and chooses an item by its letter.
 choose_from_colour_menu() {
-    press_keys "$PICKER_WINDOW" shift+F10
-    wait_for 5 picker_menu_shown || fail "Shift+F10 opened no menu"
+    press_keys "$PICKER_WINDOW" "${2:-shift+F10}"
+    wait_for 5 picker_menu_shown || fail "${2:-shift+F10} opened no menu"
     xdotool key "$1"
     wait_for 5 picker_menu_gone || fail "the menu stayed open after '$1'"
 }
