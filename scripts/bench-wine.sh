@@ -5,9 +5,11 @@
 #     bash scripts/bench-wine.sh [rounds] [build folder]
 #
 # Defaults: 3 rounds (about ten minutes), build/windows. PIXLIN_BENCH_ONLY=paste measures only the readouts ready to
-# paste against the same skin without their keys (about three minutes); PIXLIN_BENCH_ONLY=profile the picker on a display
-# with a colour profile against an sRGB display, and with PIXLIN_BENCH_REFERENCE=other/pixlin.exe that build against
-# this one on the sRGB display. Not part of scripts/test.sh: timings on a shared machine make poor pass/fail tests.
+# paste against the same skin without their keys (about three minutes); PIXLIN_BENCH_ONLY=kept start-up and memory with
+# a kept colours file of 32 colours against keeping off (about a minute); PIXLIN_BENCH_ONLY=profile the picker on a
+# display with a colour profile against an sRGB display, and with PIXLIN_BENCH_REFERENCE=other/pixlin.exe that build
+# against this one on the sRGB display. Not part of scripts/test.sh: timings on a shared machine make poor pass/fail
+# tests.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -15,10 +15,13 @@ ready to paste, the history and the state text: the skin against the same skin w
 With PIXLIN_BENCH_ONLY=paste in the environment only the rows of the readouts ready to paste are measured. With
 PIXLIN_BENCH_ONLY=profile only the rows of a display with a colour profile: the skin with a profile text, on a display
 whose profile is Debian's Adobe RGB-compatible one (planted as Wine reads it), against the same on an sRGB display; with
-PIXLIN_BENCH_REFERENCE set to another build's pixlin.exe, also that build against this one on the sRGB display.
+PIXLIN_BENCH_REFERENCE set to another build's pixlin.exe, also that build against this one on the sRGB display. With
+PIXLIN_BENCH_ONLY=kept only those of the kept colours: keeping on with a kept file of 32 colours against keeping off, the
+default skin with a history of 32 swatches for both.
 """
 
 import ctypes
+import json
 import os
 import select
 import shutil
@@ -69,6 +72,13 @@ PROFILE_MOVING_CPU_FACTOR = 1.1
 PROFILE_MEMORY_SLACK_MB = 1
 # Where the pointer stands while the loupe's middle cell is looked for: left of the window, which starts top right.
 LOUPE_FIND_POINT = (150, 150)
+# Keeping colours: start-up and memory with a kept file of 32 colours against keeping off. Both start with the pointer
+# at 0, 0, where it was not moved from: no tick samples until the layout is in, and the kept colours are loaded right
+# after it, so the caption's first coordinates mark the end of either start-up.
+KEPT_COLOURS = 32
+KEPT_HISTORY_LINE = b"history=16,155,328,24,32\r\n"
+KEPT_START_FACTOR = 1.1
+KEPT_MEMORY_SLACK_MB = 0.3
 
 
 class Xlib:
@@ -412,6 +422,51 @@ def measure_profile(x, folder, profiled, over_picture):
     else:
         figures = {"profile_start_ms": program.start_ms, "profile_moving_cpu_ms": cpu_moving_ms(x, program),
                    "profile_peak_mb": peak_memory_mb(program.pid)}
+def kept_colour(index):
+    return 0x203040 + index * 0x050301
+
+
+def kept_file_bytes():
+    """A kept colours file as Pixlin writes it: 32 colours, the first four pinned, a fixed text colour."""
+    history = [{"hex": f"#{kept_colour(i):06X}", "pinned": i < 4, "x": 100 + i, "y": 200} for i in range(KEPT_COLOURS)]
+    document = {"contrast": {"background": None, "text": "#000000"}, "format": "pixlin-colours", "history": history,
+                "version": 1}
+    return json.dumps(document, indent=2, sort_keys=True).encode()
+
+
+def wine_text(*command):
+    return subprocess.run(["wine", *command], capture_output=True, text=True, stdin=subprocess.DEVNULL).stdout.strip()
+
+
+def set_keeping(on, kept_file):
+    """Keeping on with the kept file in place, or off: the registry switch the program reads at start-up."""
+    if on:
+        kept_file.parent.mkdir(parents=True, exist_ok=True)
+        kept_file.write_bytes(kept_file_bytes())
+        wine_text("reg", "add", r"HKCU\Software\Pixlin", "/v", "KeepColours", "/t", "REG_DWORD", "/d", "1", "/f")
+    else:
+        wine_text("reg", "delete", r"HKCU\Software\Pixlin", "/f")
+
+
+def measure_kept(x, folder, keeping, kept_file):
+    """One start with keeping on (and the kept file) or off: until the first sample shows in the caption, and the peak
+    memory a second later. With keeping on, the history's first swatch must show the first kept colour."""
+    set_keeping(keeping, kept_file)
+    x.move_pointer(0, 0)
+    program = Program(folder, "pixlin.exe")
+    x.watch_properties(program.window)
+    if x.wait_for_name(program.window, "X:0   Y:0", 10) is None:
+        program.stop()
+        sys.exit("the caption never showed the pointer at 0, 0")
+    figures = {"kept_start_ms": (time.perf_counter() - program.started) * 1000}
+    time.sleep(1.0)
+    figures["kept_peak_mb"] = peak_memory_mb(program.pid)
+    if keeping:
+        geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", program.window).split())
+        swatch = x.screen_pixels(int(geometry["X"]) + 21, int(geometry["Y"]) + 167, 1, 1)[0][0]
+        if swatch != kept_colour(0):
+            program.stop()
+            sys.exit(f"the first history swatch shows {swatch:06X}, not the kept {kept_colour(0):06X}")
     program.stop()
     return figures
 
@@ -429,6 +484,31 @@ def measure_reference(x, folder, _this_build, over_picture):
                    "srgb_peak_mb": peak_memory_mb(program.pid)}
     program.stop()
     return figures
+def kept_rounds(x, work, rounds, skin_dir, pixlin_exe):
+    """Keeping on against off, taking turns; the kept file and the switch are removed again at the end."""
+    folder = work / "kept"
+    folder.mkdir()
+    for name in ("pixlin.dat1", "pixlin.dat2"):
+        shutil.copy(Path(skin_dir) / name, folder)
+    layout = without_lines((Path(skin_dir) / "pixlin.dat0").read_bytes(), (b"history=",), "history")
+    (folder / "pixlin.dat0").write_bytes(layout + KEPT_HISTORY_LINE)
+    shutil.copy(pixlin_exe, folder / "pixlin.exe")
+    appdata = wine_text("cmd", "/c", "echo", "%APPDATA%")
+    kept_file = Path(subprocess.run(["winepath", "-u", appdata], capture_output=True, text=True,
+                                    stdin=subprocess.DEVNULL).stdout.strip()) / "Pixlin" / "colours.json"
+    runs = {True: [], False: []}
+    try:
+        measure_kept(x, folder, True, kept_file)
+        for round_number in range(rounds):
+            for keeping in (True, False) if round_number % 2 == 0 else (False, True):
+                runs[keeping].append(measure_kept(x, folder, keeping, kept_file))
+                print(f"round {round_number + 1}/{rounds} keeping {'on' if keeping else 'off'}: {runs[keeping][-1]}",
+                      file=sys.stderr)
+    finally:
+        set_keeping(False, kept_file)
+        shutil.rmtree(kept_file.parent, ignore_errors=True)
+    return {key: tuple(statistics.median(run[key] for run in runs[keeping]) for keeping in (True, False))
+            for key in runs[True][0]}
 
 
 def measure_scaled(x, folder, prefix):
@@ -590,6 +670,15 @@ REFERENCE_TABLE = (
         lambda mb: f"{mb:.1f}", lambda baseline: "unchanged"),
 )
 
+KEPT_TABLE = (
+    Row("Kept colours: start → first sample in the caption (ms; baseline: keeping off)", "kept_start_ms", milliseconds,
+        lambda baseline: f"≤ {KEPT_START_FACTOR} × off = {KEPT_START_FACTOR * baseline:.0f}",
+        lambda pixlin, baseline: verdict(pixlin <= KEPT_START_FACTOR * baseline)),
+    Row("Kept colours: peak memory, VmHWM (MB; baseline: keeping off)", "kept_peak_mb", lambda mb: f"{mb:.2f}",
+        lambda baseline: f"≤ off + {KEPT_MEMORY_SLACK_MB} = {baseline + KEPT_MEMORY_SLACK_MB:.2f}",
+        lambda pixlin, baseline: verdict(pixlin <= baseline + KEPT_MEMORY_SLACK_MB)),
+)
+
 # Start-up with heavy skins, each in a folder of its own beside the default skin: what goes into the folder.
 HEAVY_SKINS = (
     ("Start → window visible, default skin, same rounds as below (ms)", "default", {}),
@@ -697,6 +786,9 @@ def main():
             measure_start_only(x, folders["pixlin.exe"], "pixlin.exe")
             print_table(rounds, PASTE_TABLE, paste_rounds(x, work, rounds, folders))
             return
+        if os.environ.get("PIXLIN_BENCH_ONLY") == "kept":
+            print_table(rounds, KEPT_TABLE, kept_rounds(x, work, rounds, skin_dir, pixlin_exe))
+            return
         shutil.copy(baseline_exe, folders["pixlin_baseline.exe"] / "pixlin_baseline.exe")
         PROGRAM_ARGUMENTS["pixlin_baseline.exe"] = bmp_size(Path(skin_dir) / "pixlin.dat1")
         (folders["large"] / "pixlin.dat1").write_bytes(bmp_bytes(1000, 1000, large_skin_pixel))
@@ -733,6 +825,7 @@ def main():
         loupe_figures = paired_rounds(x, work, rounds, {True: folders["pixlin.exe"], False: folders["no_loupe"]},
                                       measure_loupe, "the loupe")
         paste_figures = paste_rounds(x, work, rounds, folders)
+        kept_figures = kept_rounds(x, work, rounds, skin_dir, pixlin_exe)
         # The prefix at 200 % runs after the others: the first start after a switch between two prefixes on one
         # display takes seconds more (measured: about 11 s), which belongs to neither program.
         if prefix_at_200:
@@ -755,7 +848,8 @@ def main():
         figures[key] = statistics.median(starts), None
     figures.update(loupe_figures)
     figures.update(paste_figures)
-    table = TABLE + PASTE_TABLE
+    figures.update(kept_figures)
+    table = TABLE + PASTE_TABLE + KEPT_TABLE
     if scaled_runs:
         figures["scaled_start_ms"] = statistics.median(r[0] for r in scaled_runs), figures["start_ms"][0]
         figures["scaled_rest_cpu_ms"] = statistics.median(r[1] for r in scaled_runs), figures["rest_cpu_ms"][0]

@@ -13,7 +13,9 @@ Form1::Form1(Form1Args args)
           hwnd_,
           args_.writeClipboard,
           [this] { PlaySound(); },
-          history_) {
+          history_),
+      keeping_(args_.keepingPlace ? *args_.keepingPlace : DefaultKeepingPlace()) {
+    history_.OnChange([this] { SaveKeptColours(); });
     guard_.Run(nullptr, [this] { CreateWindowAndControls(); });
     if (hwnd_ != nullptr) {
         guard_.Run(hwnd_, [this] { Form_Load(); });
@@ -67,6 +69,22 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEWHEEL:
             guard_.Run(hwnd_, [this, wParam, lParam] {
                 OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            });
+            return 0;
+        case WM_RBUTTONUP:
+            // On the swatches the menu opens here, without the system's WM_CONTEXTMENU after it.
+            if (RightPressActionAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) == WindowAction::ColourMenu) {
+                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                ClientToScreen(hwnd_, &at);
+                guard_.Run(hwnd_, [this, at] { OnContextMenu(at); });
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            // From the keyboard the point is -1, -1.
+            guard_.Run(hwnd_, [this, lParam] {
+                const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                OnContextMenu(at.x == -1 && at.y == -1 ? std::nullopt : std::optional(at));
             });
             return 0;
         case WM_LBUTTONUP:

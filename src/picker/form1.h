@@ -9,9 +9,12 @@
 #include <string_view>
 
 #include "core/base/point.h"
+#include "core/design/colour_menu.h"
 #include "core/design/display_scale.h"
 #include "core/design/form1_design.h"
 #include "core/design/window_actions.h"
+#include "picker/colour_keeping.h"
+#include "picker/colour_menu_popup.h"
 #include "picker/copier.h"
 #include "picker/display_profiles.h"
 #include "picker/form1_history.h"
@@ -23,6 +26,7 @@
 #include "picker/timer.h"
 #include "win32/advanced_colour.h"
 #include "win32/clipboard_text.h"
+#include "win32/file_dialog.h"
 #include "win32/hotkey.h"
 #include "win32/play_wav.h"
 #include "win32/win_handles.h"
@@ -36,6 +40,7 @@ using PixelReader = std::function<COLORREF(HDC dc, int x, int y)>;
 using WavePlayer = std::function<void(const std::wstring& path, int16_t wait)>;
 using MessageSender = std::function<LRESULT(HWND window, UINT message, WPARAM wParam, LPARAM lParam)>;
 using FileReader = std::function<BOOL(HANDLE file, void* buffer, DWORD bytes, DWORD* read)>;
+using FileAsker = std::function<std::optional<std::wstring>(HWND owner)>;
 
 struct Form1Args {
     // Where the data files are looked for; by default the directory of the running program.
@@ -59,6 +64,14 @@ struct Form1Args {
     HandlerGuard::Reporter reportFailure;
     // Whether Windows manages a monitor's colour itself is asked through here, so that a test can turn it on.
     AdvancedColourQuery advancedColour = AdvancedColourOn;
+    // The colours' menu is shown through here, so that a test can read its items and choose one; by default the
+    // system's context menu.
+    ColourMenuChooser chooseColourCommand = ShowColourMenu;
+    // Export and Import ask for their file through here; by default the system's Save and Open dialogs.
+    FileAsker askExportFile = AskPaletteFileToSave;
+    FileAsker askImportFile = AskPaletteFileToOpen;
+    // Where kept colours live; by default %APPDATA%\Pixlin and HKEY_CURRENT_USER\Software\Pixlin.
+    std::optional<KeepingPlace> keepingPlace;
 };
 
 // How a window came to be unloaded, as the query-unload handler is told.
@@ -105,6 +118,9 @@ public:
     bool Shows(Form1Control label) const noexcept { return panel_.Shows(label); }
     const Form1Loupe& Loupe() const noexcept { return loupe_; }
     const Form1History& History() const noexcept { return history_; }
+    // The sides of the contrast pair the user fixed, and whether the colours are kept between runs.
+    const ContrastPair& Pair() const noexcept { return pair_; }
+    bool KeepsColours() const noexcept { return keeping_.On(); }
 
     // The window's place and size in twips, and the picture drawn as its surface; the skin sets them.
     float Width() const;
@@ -176,6 +192,7 @@ private:
     void OnLeftButtonDown(int32_t x, int32_t y);
     void OnLeftButtonUp(int32_t x, int32_t y);
     void OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y);
+    WindowAction RightPressActionAt(int32_t x, int32_t y) const;
     void ShowAbout();
     void CopyReadout(Form1Control readout);
     void OnCopyKey();
@@ -188,6 +205,24 @@ private:
     void OnMouseWheel(int32_t delta, int32_t screenX, int32_t screenY);
 
     void OnPaint();
+
+    // The colours' menu on the swatch, a swatch of the history or the keyboard's menu keys, and what its items do
+    // (form1_colours.cpp); the kept colours.
+    struct MenuTarget {
+        bool onHistory = false;
+        std::optional<HistoryEntry> entry;
+    };
+    // At a point of the screen, or from the keyboard.
+    void OnContextMenu(std::optional<POINT> screenPoint);
+    void OpenColourMenu(const MenuTarget& target, POINT at);
+    void RunColourCommand(ColourCommand command, const MenuTarget& target);
+    void SetPairSide(std::optional<Rgb> ContrastPair::*side, std::optional<Rgb> colour);
+    void ExportColours();
+    void ImportColours();
+    void ToggleKeeping();
+    void LoadKeptColours();
+    void SaveKeptColours();
+    void ShowKeptNotice(std::optional<KeptNotice> notice);
 
     Form1Args args_;
     HandlerGuard guard_;
@@ -214,6 +249,8 @@ private:
     Form1Loupe loupe_;
     Form1History history_;
     Copier copier_;
+    ContrastPair pair_;
+    ColourKeeping keeping_;
     // The pixel the readouts show and its colour value on the display; no colour before the first sample or for an
     // unreadable pixel. Its sRGB colour, the same where the display's profile is sRGB.
     Point pickPixel_;

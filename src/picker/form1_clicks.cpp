@@ -28,7 +28,14 @@ std::wstring ShortDateToday() {
 
 PressTarget Form1::PressTargetAt(int32_t x, int32_t y) const {
     const std::array<PixelRect, kForm1LabelCount> labels = panel_.ClickBoxes();
-    return pixlin::PressTargetAt(WindowAreas{labels, loupe_.Box(), history_.Box(), history_.Count()}, x, y);
+    return pixlin::PressTargetAt(WindowAreas{labels, loupe_.Box(), history_.Box(), history_.Count(), std::nullopt}, x,
+                                 y);
+}
+
+WindowAction Form1::RightPressActionAt(int32_t x, int32_t y) const {
+    const std::array<PixelRect, kForm1LabelCount> labels = panel_.ClickBoxes();
+    return pixlin::RightPressActionAt(
+        WindowAreas{labels, loupe_.Box(), history_.Box(), history_.Count(), panel_.Shape1().pixels}, x, y);
 }
 
 // A label is clicked when the button goes down and up again over it; a press on the loupe picks a pixel, one on a
@@ -58,9 +65,11 @@ void Form1::OnLeftButtonDown(int32_t x, int32_t y) {
     }
 }
 
-// Labels, the loupe and the history take the left button only; the other buttons press on them to no effect.
+// Labels, the loupe and the history take the left button only; the other buttons press on them to no effect, but for
+// the right button's menu on the swatches, which opens as it is released.
 void Form1::OnOtherButtonDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
-    if (PressTargetAt(x, y).action == WindowAction::Drag) {
+    const WindowAction action = button == kRightButton ? RightPressActionAt(x, y) : PressTargetAt(x, y).action;
+    if (action == WindowAction::Drag) {
         Form_MouseDown(button, shift, scale_.Twips(x), scale_.Twips(y));
     }
 }

@@ -21,9 +21,21 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
 }
 
 // The name box is the system's own edit control, not subclassed: the system's subclassing helper lives in the common
-// controls library, which would then stay loaded for the whole run (about 3 MB more under Wine).
+// controls library, which would then stay loaded for the whole run (about 3 MB more under Wine). Its own context menu
+// keys open the colours' menu instead of the edit control's, as they do over the rest of the window.
 bool Form1::PreviewKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || panel_.Text1() == nullptr || message.hwnd != panel_.Text1()) {
+    if (panel_.Text1() == nullptr || message.hwnd != panel_.Text1()) {
+        return false;
+    }
+    const bool shiftF10 = message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0;
+    const bool menuKey = (message.message == WM_KEYDOWN || message.message == WM_KEYUP) && message.wParam == VK_APPS;
+    if (shiftF10 || menuKey) {
+        if (message.message != WM_KEYDOWN) {
+            guard_.Run(hwnd_, [this] { OnContextMenu(std::nullopt); });
+        }
+        return true;
+    }
+    if (message.message != WM_KEYDOWN) {
         return false;
     }
     guard_.Run(hwnd_, [this, &message] { Form_KeyDown(static_cast<int16_t>(message.wParam), ShiftState()); });

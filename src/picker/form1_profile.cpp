@@ -18,12 +18,13 @@ TextsKey Form1::PickTexts() const {
     const std::optional<Rgb> against =
         latest ? std::optional(display ? latest->Displayed() : latest->colour) : std::nullopt;
     if (!pickColour_) {
-        return {std::nullopt, against};
+        return {std::nullopt, against, pair_};
     }
     if (display) {
-        return {static_cast<std::int32_t>(*pickColour_), against};
+        return {static_cast<std::int32_t>(*pickColour_), against, pair_};
     }
-    return {ValueOf(pickSrgb_.srgb), against, pickSrgb_.outside ? std::optional(pickSrgb_.linear) : std::nullopt};
+    return {ValueOf(pickSrgb_.srgb), against, pair_,
+            pickSrgb_.outside ? std::optional(pickSrgb_.linear) : std::nullopt};
 }
 
 // A colour brought back shows the sRGB colour that was copied. Its display pixel, converted again where it was picked,

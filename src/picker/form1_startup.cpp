@@ -42,6 +42,7 @@ void Form1::Form_Load() {
     if (hwnd_ == nullptr) {
         return;
     }
+    LoadKeptColours();
     // A skin that failed before its end has not shown the window yet.
     if (!IsWindowVisible(hwnd_)) {
         ShowWindow(hwnd_, SW_SHOW);

@@ -124,6 +124,12 @@ void ReadoutPanel::ShowProfile(const std::string& text) {
     }
 }
 
+void ReadoutPanel::ShowNotice(const std::string& text) {
+    if (Shows(Form1Control::lbl_STATE)) {
+        SetCaption(Form1Control::lbl_STATE, text);
+    }
+}
+
 std::array<PixelRect, kForm1LabelCount> ReadoutPanel::ClickBoxes() const noexcept {
     std::array<PixelRect, kForm1LabelCount> boxes{};
     for (std::size_t i = 0; i < labels_.size(); ++i) {

@@ -59,6 +59,8 @@ public:
     void Show(const TextsKey& key, std::optional<COLORREF> swatch);
     void ShowState(bool frozen);
     void ShowProfile(const std::string& text);
+    // A message said once in the state text's place; the next ShowState replaces it.
+    void ShowNotice(const std::string& text);
 
     const LabelControl& Label(Form1Control label) const noexcept { return labels_[IndexOf(label)]; }
     // Whether the skin brings a label into the window: every label but a newer one that no line of the layout placed.

@@ -119,7 +119,7 @@ std::string SampleText(Form1Control control, const Readouts& readouts) {
             // The sample colour is shown exactly: as on a display without a profile.
             return ProfileText(DisplayColours::Srgb, {}, false, false);
         default:
-            // The contrast as it reads after white was copied.
+            // The contrast and APCA as they read after white was copied: white text on the sample colour.
             return PasteFormText(control, RgbOf(kSampleColour), Rgb{255, 255, 255});
     }
 }

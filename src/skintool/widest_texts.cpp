@@ -1,8 +1,10 @@
 #include "skintool/widest_texts.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
+#include "core/colour/apca.h"
 #include "core/colour/colour_names.h"
 #include "core/colour/rgb.h"
 #include "core/texts/paste_texts.h"
@@ -60,6 +62,40 @@ std::vector<std::string> HexCandidates(Form1Control readout, LabelFont font) {
     return texts;
 }
 
+// Each grade with the most digits as the user fixed neither side, the text, the background or both: the fixed sides
+// are named after the ratio.
+std::vector<std::string> ContrastCandidates() {
+    std::vector<std::string> texts;
+    for (const ColourPair& pair : kWidestContrasts) {
+        const Rgb colour = RgbOf(pair.colour);
+        const Rgb against = RgbOf(pair.against);
+        for (const ContrastPair& fixed : {ContrastPair{}, ContrastPair{against, std::nullopt},
+                                          ContrastPair{std::nullopt, against}, ContrastPair{colour, against}}) {
+            texts.push_back(PasteFormText(Form1Control::lbl_CONTRAST, colour, against, fixed));
+        }
+    }
+    return texts;
+}
+
+// White and black text on every grey and every grey on white and black: the extremes of APCA lie there (white on black
+// gives the widest text, "Lc -107.9"), and with them every form its text takes.
+std::vector<std::string> ApcaCandidates() {
+    std::vector<std::string> texts;
+    const Rgb white{255, 255, 255};
+    const Rgb black{0, 0, 0};
+    for (int level = 0; level < 256; ++level) {
+        const auto value = static_cast<std::uint8_t>(level);
+        const Rgb grey{value, value, value};
+        for (const auto& [text, background] :
+             {std::pair{white, grey}, std::pair{black, grey}, std::pair{grey, white}, std::pair{grey, black}}) {
+            texts.push_back(ApcaText(text, background));
+        }
+    }
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    return texts;
+}
+
 }  // namespace
 
 std::vector<std::int32_t> MostDigitColours(Form1Control readout) {
@@ -103,10 +139,9 @@ std::vector<std::string> WidestCandidates(Form1Control control, LabelFont font) 
         case Form1Control::lbl_CSSHEX:
             return HexCandidates(control, font);
         case Form1Control::lbl_CONTRAST:
-            for (const ColourPair& pair : kWidestContrasts) {
-                texts.push_back(PasteFormText(control, RgbOf(pair.colour), RgbOf(pair.against)));
-            }
-            return texts;
+            return ContrastCandidates();
+        case Form1Control::lbl_APCA:
+            return ApcaCandidates();
         case Form1Control::lbl_NEAREST:
             for (const NamedColour& named : kNamedColours) {
                 texts.push_back(std::string(kApproximately) + std::string(named.name));
@@ -118,7 +153,11 @@ std::vector<std::string> WidestCandidates(Form1Control control, LabelFont font) 
             }
             return texts;
         case Form1Control::lbl_STATE:
-            return {StateText(false), StateText(true)};
+            texts = {StateText(false), StateText(true)};
+            for (const KeptNotice notice : kKeptNotices) {
+                texts.push_back(KeptNoticeText(notice));
+            }
+            return texts;
         case Form1Control::lbl_PROFILE:
             for (const DisplayColours display : {DisplayColours::Srgb, DisplayColours::Profiled,
                                                  DisplayColours::Unusable, DisplayColours::AdvancedColour}) {

@@ -337,3 +337,29 @@ fail_with_shots() {
 white_pixels() {
     convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+
+# A window of the picker's other than its own, such as its context menu.
+picker_menu_shown() {
+    [ -n "$(xdotool search --onlyvisible --pid "$PICKER_PID" 2>/dev/null | grep -vx "$PICKER_WINDOW" || true)" ]
+}
+
+picker_menu_gone() {
+    ! picker_menu_shown
+}
+
+# Opens the colours' menu with Shift+F10 (or the key given second, such as Menu) and chooses an item by its letter.
+choose_from_colour_menu() {
+    press_keys "$PICKER_WINDOW" "${2:-shift+F10}"
+    wait_for 5 picker_menu_shown || fail "${2:-shift+F10} opened no menu"
+    xdotool key "$1"
+    wait_for 5 picker_menu_gone || fail "the menu stayed open after '$1'"
+}
+
+# Centre and top-left pixel of the history's swatch N (0 the leftmost) on the screen, as "CX CY LX LY".
+history_swatch() {
+    local left top width height count wx wy
+    read -r left top width height count < <(layout_values history)
+    read -r wx wy _ < <(window_geometry "$PICKER_WINDOW")
+    local swatch=$((width / count))
+    echo $((wx + left + swatch * $1 + swatch / 2)) $((wy + top + height / 2)) $((wx + left + swatch * $1)) $((wy + top))
+}

@@ -227,6 +227,20 @@ TEST(HistorySwatches, EqualWidthsFromTheLeftTheRestStaysSkin) {
     EXPECT_EQ(HistorySwatchAt(wide, 32, last.right, 5), std::nullopt);
 }
 
+// A pin's mark takes a third of the shorter side, never less than 4 pixels, and only where the colour keeps at least as
+// much room beside it.
+TEST(HistorySwatches, APinsMarkIsAThirdOfTheShorterSide) {
+    struct Row {
+        PixelRect swatch;
+        std::int32_t side;
+    };
+    for (const Row& row :
+         {Row{{16, 155, 57, 179}, 8}, Row{{0, 0, 82, 48}, 16}, Row{{0, 0, 20, 12}, 4}, Row{{0, 0, 8, 8}, 4},
+          Row{{0, 0, 7, 30}, 0}, Row{{0, 0, 30, 0}, 0}, Row{{INT_MIN, 0, INT_MAX, 60}, 20}}) {
+        EXPECT_EQ(PinMarkSide(row.swatch), row.side) << row.swatch.right - row.swatch.left;
+    }
+}
+
 // The copy key copies whatever readout was clicked last, shown by the skin or not.
 TEST(ReadoutText, EveryReadoutGivesItsFormOfTheColour) {
     struct Row {

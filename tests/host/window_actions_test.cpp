@@ -37,7 +37,7 @@ TEST(WindowActions, APressLandsOnTheTopmostPart) {
     labels[IndexOf(C::lbl_HEX)] = {10, 10, 60, 30};
     labels[IndexOf(C::lbl_RGB)] = {50, 10, 100, 30};  // created after lbl_HEX: on top of it
     labels[IndexOf(C::Label3)] = {0, 100, 20, 120};
-    const WindowAreas areas{labels, PixelRect{0, 40, 50, 90}, PixelRect{60, 40, 143, 60}, 4};
+    const WindowAreas areas{labels, PixelRect{0, 40, 50, 90}, PixelRect{60, 40, 143, 60}, 4, std::nullopt};
     const struct {
         int x;
         int y;
@@ -60,9 +60,32 @@ TEST(WindowActions, APressLandsOnTheTopmostPart) {
         EXPECT_EQ(target.label, row.label) << row.x << "," << row.y;
     }
     // Without a loupe or a history, their places drag.
-    const WindowAreas bare{labels, std::nullopt, std::nullopt, 0};
+    const WindowAreas bare{labels, std::nullopt, std::nullopt, 0, std::nullopt};
     EXPECT_EQ(PressTargetAt(bare, 10, 50).action, A::Drag);
     EXPECT_EQ(PressTargetAt(bare, 60, 45).action, A::Drag);
+}
+
+// The right button drags from the bare surface only; the swatch, under the label that shows the about message, and the
+// history's swatches take it for the colours' menu; labels and the loupe let it pass.
+TEST(WindowActions, TheRightButtonOpensTheMenuOnTheSwatchesAndDragsElsewhere) {
+    std::array<PixelRect, kForm1LabelCount> labels{};
+    labels[IndexOf(C::lbl_Shape)] = {200, 0, 260, 60};
+    labels[IndexOf(C::lbl_HEX)] = {10, 10, 60, 30};
+    const WindowAreas areas{labels, PixelRect{0, 40, 50, 90}, PixelRect{60, 40, 143, 60}, 4,
+                            PixelRect{200, 0, 260, 60}};
+    const struct {
+        int x;
+        int y;
+        A action;
+    } rows[] = {
+        {230, 30, A::ColourMenu}, {60, 45, A::ColourMenu}, {139, 45, A::ColourMenu}, {140, 45, A::Drag},
+        {150, 150, A::Drag},      {20, 20, A::None},       {10, 50, A::None},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RightPressActionAt(areas, row.x, row.y), row.action) << row.x << "," << row.y;
+    }
+    const WindowAreas noSwatch{labels, std::nullopt, std::nullopt, 0, std::nullopt};
+    EXPECT_EQ(RightPressActionAt(noSwatch, 230, 30), A::None) << "the about label alone";
 }
 
 }  // namespace

@@ -74,8 +74,10 @@ TEST(PlaceFindings, ControlsOffTheWindowOrOverOneAnother) {
         {"nearest=10,220,290,16,16777215", "text-cut", 11,
          "\"\u2248 mediumspringgreen - mittleres Fr\u00FChlingsgr\u00FCn\""},
         {"csshsl=10,220,120,16,16777215", "text-cut", 11, "\"hsl(120, 100%, 100%)\""},
-        {"contrast=10,220,90,16,16777215", "text-cut", 11, "AA large\""},
-        {"state=10,220,140,16,16777215", "text-cut", 11, "\"Frozen \u00B7 Ctrl+F12 resumes\""},
+        // With both sides of the contrast pair fixed, and the notice of a kept colours file moved aside.
+        {"contrast=10,220,90,16,16777215", "text-cut", 11, "AA large \u00B7 both set\""},
+        {"state=10,220,140,16,16777215", "text-cut", 11, "\"Kept file not Pixlin's \u00B7 moved aside\""},
+        {"apca=10,220,50,16,16777215", "text-cut", 11, "\"Lc -10"},
         // A profile's description as long as calibration tools write them.
         {"profile=10,220,200,16,16777215", "text-cut", 11,
          "\"display values \u00B7 Wide-gamut monitor 2024-05-01 D6500 2.2\""},
@@ -99,9 +101,8 @@ TEST(PlaceFindings, ABoxAsWideAsTheWidestTextShowsItWholeAndOnePixelLessCutsIt) 
         Form1Control control;
         std::int32_t margins;
     } rows[] = {
-        {"oklch", Form1Control::lbl_OKLCH, 0},
-        {"nearest", Form1Control::lbl_NEAREST, 0},
-        {"long", Form1Control::lbl_LONG, 0},
+        {"oklch", Form1Control::lbl_OKLCH, 0},     {"nearest", Form1Control::lbl_NEAREST, 0},
+        {"long", Form1Control::lbl_LONG, 0},       {"apca", Form1Control::lbl_APCA, 0},
         {"text", Form1Control::Text1, 2 * margin},
     };
     for (const auto& row : rows) {

@@ -97,7 +97,8 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
     // lies over another's box.
     const WindowLayout layout = PlaceControls(
         "oklch=400,20,100,16,16117996\r\nstate=400,60,100,16,12627104\r\nhex=400,100,60,16,255\r\n"
-        "text=400,140,80,16,3155488\r\ncontrast=520,20,100,16,16117996\r\nprofile=520,60,100,16,12627104\r\n");
+        "text=400,140,80,16,3155488\r\ncontrast=520,20,100,16,16117996\r\nprofile=520,60,100,16,12627104\r\n"
+        "apca=520,100,100,16,16117996\r\n");
     constexpr double kScale = 2.0;
     const Image preview = DrawPreview(picture, layout, kScale);
     cClrModels model;
@@ -112,6 +113,7 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
         {Form1Control::Text1, 3155488, TextLayout::OneLine},
         {Form1Control::lbl_CONTRAST, 16117996, TextLayout::OneLine},
         {Form1Control::lbl_PROFILE, 12627104, TextLayout::OneLine},
+        {Form1Control::lbl_APCA, 16117996, TextLayout::OneLine},
     };
     for (const auto& row : rows) {
         const auto placed = std::find_if(layout.controls.begin(), layout.controls.end(),
@@ -134,10 +136,10 @@ TEST(Preview, TheTextsAreThePickersForTheSampleColourInItsFontsCutAtTheBoxes) {
                                                              (row.foreColor >> 16 & 0xFF));
         ASSERT_TRUE(DrawLabelText(expected, PixelRect{box.left + margin, box.top, box.right - margin, box.bottom}, text,
                                   font, ink, row.textLayout));
-        // Inside the box's outline, below its first row: the control's name above the box reaches into it with a
-        // descender (the "p" of profile).
+        // Inside the box's outline, below the descenders of its name above it (the "p" of apca reaches two rows in).
+        constexpr std::int32_t kNameDescent = 3;
         std::int64_t inked = 0;
-        for (std::int32_t y = box.top + 2; y < box.bottom - 1; ++y) {
+        for (std::int32_t y = box.top + kNameDescent; y < box.bottom - 1; ++y) {
             for (std::int32_t x = box.left + 1; x < box.right - 1; ++x) {
                 ASSERT_EQ(preview.At(x, y), expected.At(x, y)) << text << " at " << x << "," << y;
                 inked += expected.At(x, y) == ink ? 1 : 0;

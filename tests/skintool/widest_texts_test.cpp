@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "core/colour/apca.h"
 #include "core/colour/contrast.h"
 #include "core/colour/css_text.h"
 #include "core/colour/oklch.h"
@@ -105,18 +106,55 @@ TEST(WidestTexts, TheCandidatesHaveTheMostDigitsOfEveryFormOverAllColours) {
     }
 }
 
-// A contrast is 1.00 to 21.00: every grade with one digit before the point, and AAA with two. Greys against black
-// and white give them all.
+// A contrast is 1.00 to 21.00: every grade with one digit before the point, and AAA with two, each with neither side
+// fixed, the text, the background or both. Greys against black and white give them all.
 TEST(WidestTexts, TheContrastCandidatesHaveEveryGradeWithTheMostDigits) {
     FormsSeen seen;
     for (int level = 0; level < 256; ++level) {
-        const auto grey = static_cast<std::uint8_t>(level);
-        seen.Add(ContrastText(Rgb{grey, grey, grey}, Rgb{}));
-        seen.Add(ContrastText(Rgb{grey, grey, grey}, Rgb{255, 255, 255}));
+        const auto value = static_cast<std::uint8_t>(level);
+        const Rgb grey{value, value, value};
+        for (const Rgb against : {Rgb{}, Rgb{255, 255, 255}}) {
+            for (const ContrastPair& fixed : {ContrastPair{}, ContrastPair{against, std::nullopt},
+                                              ContrastPair{std::nullopt, against}, ContrastPair{grey, against}}) {
+                seen.Add(PasteFormText(Form1Control::lbl_CONTRAST, grey, against, fixed));
+            }
+        }
     }
     const MostDigits most = seen.Most();
-    EXPECT_EQ(most.size(), 4u);
+    EXPECT_EQ(most.size(), 16u);
     EXPECT_EQ(most, MostDigitsOf(WidestCandidates(Form1Control::lbl_CONTRAST, LabelFont{})));
+}
+
+// APCA's pairs are too many to go over: every grey on every grey, and a million pairs of colours (a fixed seed), give
+// no form the candidates lack and no more digits than theirs; "Lc -107.9" (white on black) is the widest.
+TEST(WidestTexts, TheApcaCandidatesHaveEveryFormWithTheMostDigits) {
+    FormsSeen seen;
+    for (int text = 0; text < 256; ++text) {
+        for (int background = 0; background < 256; ++background) {
+            const auto t = static_cast<std::uint8_t>(text);
+            const auto b = static_cast<std::uint8_t>(background);
+            seen.Add(ApcaText(Rgb{t, t, t}, Rgb{b, b, b}));
+        }
+    }
+    std::uint32_t state = 20240611;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return RgbOf(static_cast<std::int32_t>(state >> 8));
+    };
+    for (int pair = 0; pair < 1000000; ++pair) {
+        const Rgb text = next();
+        seen.Add(ApcaText(text, next()));
+    }
+    const MostDigits candidates = MostDigitsOf(WidestCandidates(Form1Control::lbl_APCA, LabelFont{}));
+    for (const auto& [form, digits] : seen.Most()) {
+        const auto found = candidates.find(form);
+        ASSERT_NE(found, candidates.end()) << form.skeleton << " ending in " << form.last;
+        EXPECT_GE(found->second, digits) << form.skeleton << " ending in " << form.last;
+    }
+    const std::optional<MeasuredText> widest = WidestText(Form1Control::lbl_APCA);
+    ASSERT_TRUE(widest);
+    // Of the form of white on black, the last digits' ink deciding.
+    EXPECT_EQ(widest->text.substr(0, 6), "Lc -10") << widest->text;
 }
 
 TEST(WidestTexts, TheDigitsAreEquallyWideInBothFonts) {

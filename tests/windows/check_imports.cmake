@@ -15,7 +15,7 @@ if(NOT lines)
     message(FATAL_ERROR "no imports found in ${EXE}")
 endif()
 set(system_dlls kernel32.dll user32.dll gdi32.dll winmm.dll ole32.dll oleaut32.dll shell32.dll
-    comctl32.dll advapi32.dll msvcrt.dll windowscodecs.dll uxtheme.dll shlwapi.dll version.dll mscms.dll)
+    comctl32.dll comdlg32.dll advapi32.dll msvcrt.dll windowscodecs.dll uxtheme.dll shlwapi.dll version.dll mscms.dll)
 foreach(line IN LISTS lines)
     string(REPLACE "DLL Name: " "" dll "${line}")
     string(TOLOWER "${dll}" dll)

@@ -1,5 +1,7 @@
 #include "core/design/history_swatches.h"
 
+#include <algorithm>
+
 namespace pixlin {
 namespace {
 
@@ -31,6 +33,14 @@ std::optional<std::int32_t> HistorySwatchAt(const PixelRect& box,
         return std::nullopt;
     }
     return static_cast<std::int32_t>(index);
+}
+
+std::int32_t PinMarkSide(const PixelRect& swatch) noexcept {
+    constexpr std::int32_t kSmallest = 4;
+    const std::int64_t shorter = std::min(static_cast<std::int64_t>(swatch.right) - swatch.left,
+                                          static_cast<std::int64_t>(swatch.bottom) - swatch.top);
+    const std::int64_t side = std::max<std::int64_t>(shorter / 3, kSmallest);
+    return shorter >= 2 * side ? static_cast<std::int32_t>(side) : 0;
 }
 
 }  // namespace pixlin

@@ -17,4 +17,8 @@ std::optional<std::int32_t> HistorySwatchAt(const PixelRect& box,
                                             std::int32_t x,
                                             std::int32_t y) noexcept;
 
+// The side of the mark in a pinned swatch's top-left corner: a right-angled triangle whose two sides are a third of the
+// swatch's shorter side, at least 4 pixels; 0 (no mark) in a swatch too small to show one beside its colour.
+std::int32_t PinMarkSide(const PixelRect& swatch) noexcept;
+
 }  // namespace pixlin

@@ -19,4 +19,18 @@ PressTarget PressTargetAt(const WindowAreas& areas, std::int32_t x, std::int32_t
     return {WindowAction::Drag, std::nullopt};
 }
 
+WindowAction RightPressActionAt(const WindowAreas& areas, std::int32_t x, std::int32_t y) noexcept {
+    if (areas.swatch && areas.swatch->Contains(x, y)) {
+        return WindowAction::ColourMenu;
+    }
+    switch (PressTargetAt(areas, x, y).action) {
+        case WindowAction::PickFromHistory:
+            return WindowAction::ColourMenu;
+        case WindowAction::Drag:
+            return WindowAction::Drag;
+        default:
+            return WindowAction::None;
+    }
+}
+
 }  // namespace pixlin

@@ -30,6 +30,8 @@ enum class WindowAction {
     // A swatch of the history: its colour comes back, frozen.
     PickFromHistory,
     Drag,
+    // The right button on the swatch or a swatch of the history: the colours' menu.
+    ColourMenu,
 };
 
 struct ControlAction {
@@ -95,6 +97,8 @@ struct WindowAreas {
     std::optional<PixelRect> loupe;
     std::optional<PixelRect> history;
     std::int32_t historyCount = 0;
+    // The swatch of the current colour.
+    std::optional<PixelRect> swatch;
 };
 
 struct PressTarget {
@@ -106,5 +110,10 @@ struct PressTarget {
 // What a press at a window point lands on: the topmost label there, else the loupe's box, else one of the history's
 // swatches (filled or empty), else the bare surface.
 PressTarget PressTargetAt(const WindowAreas& areas, std::int32_t x, std::int32_t y) noexcept;
+
+// What a press of the right button does there: on the swatch (whatever label lies over it) or a swatch of the history
+// it opens the colours' menu, on the bare surface it drags the window as the left button does, and on a label or the
+// loupe it does nothing.
+WindowAction RightPressActionAt(const WindowAreas& areas, std::int32_t x, std::int32_t y) noexcept;
 
 }  // namespace pixlin

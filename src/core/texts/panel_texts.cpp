@@ -37,7 +37,7 @@ PanelTexts MakePanelTexts(const TextsKey& key, const ShownLabels& shown) {
     for (std::size_t i = 0; i < kForm1LabelCount; ++i) {
         const auto label = static_cast<Form1Control>(i);
         if (IsOptional(label) && IsReadout(label) && shown[i]) {
-            texts.labels[i] = PasteFormText(label, channels, key.against);
+            texts.labels[i] = PasteFormText(label, channels, key.against, key.pair);
         }
     }
     if (key.unclipped && shown[IndexOf(Form1Control::lbl_OKLCH)]) {

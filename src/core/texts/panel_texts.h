@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/colour/contrast_pair.h"
 #include "core/colour/rgb.h"
 #include "core/design/form1_control.h"
 
@@ -13,13 +14,15 @@ namespace pixlin {
 // Which labels a skin brings into the window, in the order of Form1Control.
 using ShownLabels = std::array<bool, kForm1LabelCount>;
 
-// What the readouts are made from: the colour value 0x00BBGGRR they show (none for a pixel that could not be read)
-// and the colour the contrast is measured against (none before the first copy). A colour from a display of wider
-// gamut may lie outside sRGB: `colour` is then clipped, and `unclipped` holds the colour itself in linear-light sRGB,
-// which the oklch readout shows.
+// What the readouts are made from: the colour value 0x00BBGGRR they show (none for a pixel that could not be read),
+// the colour copied last (none before the first copy) and the sides of the contrast pair the user fixed, which with the
+// colour make the pair the contrast and APCA readouts measure. A colour from a display of wider gamut may lie outside
+// sRGB: `colour` is then clipped, and `unclipped` holds the colour itself in linear-light sRGB, which the oklch readout
+// shows.
 struct TextsKey {
     std::optional<std::int32_t> colour;
     std::optional<Rgb> against;
+    ContrastPair pair;
     std::optional<std::array<double, 3>> unclipped = std::nullopt;
 
     bool operator==(const TextsKey&) const = default;
