@@ -56,7 +56,7 @@ point_at() {
 
 # Ctrl+F11 copies the pick under the pointer as #RRGGBB; the clipboard must change, or an unchanged one could pass.
 copy_key() {
-    printf 'cleared' | xclip -selection clipboard
+    set_clipboard 'cleared'
     press_keys "$PICKER_WINDOW" ctrl+F11
     wait_for 3 bash -c '[ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" != cleared ]' ||
         fail "Ctrl+F11 copied nothing"

@@ -168,7 +168,7 @@ PY
     local texts key i expected cx cy left top bw bh
     IFS='|' read -r -a texts < <(reference_colours colour "${readouts[@]}" | grep "^$sample_colour|" | cut -d'|' -f2-)
     [ "${#texts[@]}" -eq "${#readouts[@]}" ] || fail "no reference texts for #$sample_colour"
-    printf 'before the first click' | xclip -selection clipboard
+    set_clipboard 'before the first click'
     for i in "${!readouts[@]}"; do
         key=${readouts[$i]}
         expected=${texts[$i]}

@@ -179,6 +179,12 @@ clipboard_text() {
     timeout 2 xclip -o -selection clipboard 2>/dev/null || true
 }
 
+# xclip stays behind to serve what it put on the clipboard until another program takes it: with the test's output
+# open, CTest would wait for it to the timeout after a test that failed before the picker copied anything.
+set_clipboard() {
+    printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
+}
+
 clipboard_is() {
     [ "$(clipboard_text)" = "$1" ]
 }

@@ -59,7 +59,7 @@ expect_pick() {
     local expected
     expected=$(python3 "$cells" colour "$2" "$3" --rgb)
     expect_caption "$@"
-    printf 'not copied yet' | xclip -selection clipboard
+    set_clipboard 'not copied yet'
     click_control rgb
     wait_for 3 clipboard_is "$expected" || fail "$1: the RGB readout copied '$(clipboard_text)', not $expected"
 }

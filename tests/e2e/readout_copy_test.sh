@@ -9,7 +9,7 @@ mapfile -t samples < <(reference_colours colour "${readouts[@]}")
 [ "${#samples[@]}" -gt 0 ] || fail "no reference colours"
 
 # Whatever an earlier test copied must not pass for this one's first copy.
-printf 'before the first click' | xclip -selection clipboard
+set_clipboard 'before the first click'
 install_picker
 start_picker
 start_clock
