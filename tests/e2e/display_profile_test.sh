@@ -44,16 +44,6 @@ install_picker
 cp "$E2E_SKIN/pixlin.dat0" "$PICKER_DIR/pixlin.dat0"
 printf 'profile=18,192,160,16,16117996\r\n' >>"$PICKER_DIR/pixlin.dat0"
 
-spot_x=600
-# Paints the screen, moves the pointer to a new spot on it and waits until the picker has sampled it there.
-point_at() {
-    xsetroot -solid "#$1"
-    wait_for 5 screen_pixel_is 20 780 "$1" || fail "the screen was not painted #$1"
-    spot_x=$((spot_x + 20))
-    xdotool mousemove "$spot_x" 400
-    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$spot_x   Y:400" || fail "caption did not follow to $spot_x,400"
-}
-
 # Ctrl+F11 copies the pick under the pointer as #RRGGBB; the clipboard must change, or an unchanged one could pass.
 copy_key() {
     set_clipboard 'cleared'

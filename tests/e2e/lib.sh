@@ -179,6 +179,18 @@ clipboard_text() {
     timeout 2 xclip -o -selection clipboard 2>/dev/null || true
 }
 
+# Where point_at puts the pointer next: 20 px further right each time, so that every call is a move.
+spot_x=600
+# Paints the screen (the root window) the colour RRGGBB, moves the pointer to a new spot on it and waits until the
+# picker has sampled it there.
+point_at() {
+    xsetroot -solid "#$1"
+    wait_for 5 screen_pixel_is 20 780 "$1" || fail "the screen was not painted #$1"
+    spot_x=$((spot_x + 20))
+    xdotool mousemove "$spot_x" 400
+    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$spot_x   Y:400" || fail "caption did not follow to $spot_x,400"
+}
+
 # xclip stays behind to serve what it put on the clipboard until another program takes it: with the test's output
 # open, CTest would wait for it to the timeout after a test that failed before the picker copied anything.
 set_clipboard() {

@@ -33,16 +33,6 @@ press_keys "$PICKER_WINDOW" ctrl+F11
 wait_for 3 clipboard_is "#E27052" || fail "Ctrl+F11 as the window showed copied '$(clipboard_text)', not '#E27052'"
 start_clock
 
-spot_x=600
-# Paints the screen, moves the pointer to a new spot on it and waits until the picker has sampled it there.
-point_at() {
-    xsetroot -solid "#$1"
-    wait_for 5 screen_pixel_is 20 780 "$1" || fail "the screen was not painted #$1"
-    spot_x=$((spot_x + 20))
-    xdotool mousemove "$spot_x" 400
-    wait_for 5 window_name_is "$PICKER_WINDOW" "X:$spot_x   Y:400" || fail "caption did not follow to $spot_x,400"
-}
-
 freeze() {
     press_hotkey
     wait_for_freeze "$PICKER_WINDOW" "$spot_x" 401 || fail "Ctrl+F12 did not freeze the sampling"

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pixlin::testing {
 
@@ -47,6 +48,22 @@ public:
     const std::wstring& Root() const { return path_; }
 
     std::wstring Path(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
+
+    // The names of the files in the directory, folders left out.
+    std::vector<std::wstring> Files() const {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                    names.emplace_back(found.cFileName);
+                }
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        return names;
+    }
 
     // Writes the bytes to a new file in the directory and returns its full path.
     std::wstring Write(std::wstring_view name, std::string_view bytes) const {

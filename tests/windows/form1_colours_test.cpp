@@ -161,20 +161,7 @@ protected:
         return texts;
     }
 
-    std::vector<std::wstring> KeptFiles() const {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW((kept_.Root() + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                    names.emplace_back(found.cFileName);
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        return names;
-    }
+    std::vector<std::wstring> KeptFiles() const { return kept_.Files(); }
 
     std::string KeptFile(std::wstring_view name) const {
         return ReadSmallFile(kept_.Path(name), kMaxStoreBytes + 1).bytes;

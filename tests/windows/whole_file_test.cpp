@@ -14,21 +14,6 @@ namespace {
 
 using testing::ScratchDir;
 
-std::vector<std::wstring> FilesIn(const ScratchDir& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder.Root() + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                names.emplace_back(found.cFileName);
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    return names;
-}
-
 // Two writers (two copies of the program saving at once) and a reader: every read finds one of the two files whole,
 // never a part or a mix, and no file is left beside it. The reader pauses a millisecond between reads: a file held
 // open all the time cannot be renamed over (Windows and Wine refuse it), and a write gives up after a quarter of a
@@ -65,7 +50,7 @@ TEST(WholeFile, TwoWritersAtOnceLeaveAWholeFileForEveryReader) {
     done = true;
     watch.join();
     EXPECT_EQ(failed, 0);
-    EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"colours.json"});
+    EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"colours.json"});
 }
 
 // A write that cannot finish leaves the file as it was and nothing beside it; a small file is read up to one byte past
@@ -79,7 +64,7 @@ TEST(WholeFile, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_FALSE(WriteWholeFile(folder.Path(L"folder"), "after"));
     EXPECT_FALSE(WriteWholeFile(folder.Path(L"no folder\\kept"), "after"));
     EXPECT_EQ(ReadSmallFile(path, 100).bytes, "before");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"kept"}) << "nothing left beside them";
+    EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"kept"}) << "nothing left beside them";
 
     const struct {
         std::size_t size;
