@@ -421,6 +421,10 @@ def measure_profile(x, folder, profiled, over_picture):
     else:
         figures = {"profile_start_ms": program.start_ms, "profile_moving_cpu_ms": cpu_moving_ms(x, program),
                    "profile_peak_mb": peak_memory_mb(program.pid)}
+    program.stop()
+    return figures
+
+
 def kept_colour(index):
     return 0x203040 + index * 0x050301
 
