@@ -13,11 +13,11 @@ over the display's own background and over a picture of distinct pixels on the w
 ready to paste, the history and the state text: the skin against the same skin without their lines.
 
 With PIXLIN_BENCH_ONLY=paste in the environment only the rows of the readouts ready to paste are measured. With
-PIXLIN_BENCH_ONLY=profile only the rows of a display with a colour profile: the skin with a profile text, on a display
-whose profile is Debian's Adobe RGB-compatible one (planted as Wine reads it), against the same on an sRGB display; with
-PIXLIN_BENCH_REFERENCE set to another build's pixlin.exe, also that build against this one on the sRGB display. With
-PIXLIN_BENCH_ONLY=kept only those of the kept colours: keeping on with a kept file of 32 colours against keeping off, the
-default skin with a history of 32 swatches for both.
+PIXLIN_BENCH_ONLY=profile only the rows of a display with a colour profile: the skin, which must place a profile text,
+on a display whose profile is Debian's Adobe RGB-compatible one (planted as Wine reads it), against the same on an sRGB
+display; with PIXLIN_BENCH_REFERENCE set to another build's pixlin.exe, also that build against this one on the sRGB
+display. With PIXLIN_BENCH_ONLY=kept only those of the kept colours: keeping on with a kept file of 32 colours against
+keeping off, the default skin with a history of 32 swatches for both.
 """
 
 import ctypes
@@ -63,11 +63,10 @@ LOUPE_POLL_S = 0.0005
 PASTE_KEYS = (b"csshex=", b"cssrgb=", b"csshsl=", b"hsv=", b"oklch=", b"nearest=", b"contrast=", b"history=", b"state=")
 PASTE_MOVING_CPU_FACTOR = 1.1
 PASTE_MEMORY_SLACK_MB = 0.5
-# A display with a colour profile against an sRGB display, the same skin with a profile text on both.
+# A display with a colour profile against an sRGB display, the same skin and its profile text on both.
 PROFILE_SOURCE = Path("/usr/share/color/icc/compatibleWithAdobeRGB1998.icc")
 PROFILE_NAME = "pixlin-bench-wide.icc"
 PROFILE_KEY = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\ICM\mntr"
-PROFILE_LINE = b"profile=18,192,160,16,16117996\r\n"
 PROFILE_MOVING_CPU_FACTOR = 1.1
 PROFILE_MEMORY_SLACK_MB = 1
 # Where the pointer stands while the loupe's middle cell is looked for: left of the window, which starts top right.
@@ -422,6 +421,10 @@ def measure_profile(x, folder, profiled, over_picture):
     else:
         figures = {"profile_start_ms": program.start_ms, "profile_moving_cpu_ms": cpu_moving_ms(x, program),
                    "profile_peak_mb": peak_memory_mb(program.pid)}
+    program.stop()
+    return figures
+
+
 def kept_colour(index):
     return 0x203040 + index * 0x050301
 
@@ -724,9 +727,10 @@ def profile_rounds(x, work, rounds, skin_dir, pixlin_exe):
     end."""
     folder = work / "profile"
     folder.mkdir()
-    for name in ("pixlin.dat1", "pixlin.dat2"):
+    if not any(line.startswith(b"profile=") for line in (Path(skin_dir) / "pixlin.dat0").read_bytes().splitlines()):
+        sys.exit("the skin places no profile text: its pixlin.dat0 has no profile= line")
+    for name in ("pixlin.dat0", "pixlin.dat1", "pixlin.dat2"):
         shutil.copy(Path(skin_dir) / name, folder)
-    (folder / "pixlin.dat0").write_bytes((Path(skin_dir) / "pixlin.dat0").read_bytes() + PROFILE_LINE)
     shutil.copy(pixlin_exe, folder / "pixlin.exe")
     try:
         table, figures = PROFILE_TABLE, paired_rounds(x, work, rounds, {True: folder, False: folder},

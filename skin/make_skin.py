@@ -94,10 +94,13 @@ HISTORY_FRAME = (MARGIN, HISTORY_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, 28)
 HISTORY_BOX = (HISTORY_FRAME[0] + 4, HISTORY_FRAME[1] + 2, HISTORY_FRAME[2] - 8, HISTORY_FRAME[3] - 4)
 assert HISTORY_BOX[2] % HISTORY_COUNT == 0
 
-# The contrast compares with the first history slot, so it sits right under the history.
+# The contrast pair is by default the first history slot against the current colour, so its two measures sit right
+# under the history, side by side. One caption names both: the WCAG ratio shows its grade ("AA"), APCA its unit ("Lc").
+# The caption does not say what the pair is, since the colour menu can fix either side of it.
 CONTRAST_TOP = HISTORY_FRAME[1] + HISTORY_FRAME[3] + SECTION_GAP
-CONTRAST_FIELD = (176, CONTRAST_TOP, RIGHT - 176, 22)
-CONTRAST_CAPTION = "CONTRAST VS LAST COPIED"
+CONTRAST_FIELD = (80, CONTRAST_TOP, 180, 22)
+APCA_FIELD = (266, CONTRAST_TOP, RIGHT - 266, 22)
+CONTRAST_CAPTION = "CONTRAST"
 
 NAME_FRAME = (56, CONTRAST_TOP + 22 + SECTION_GAP, RIGHT - 56, 24)
 NAME_INSET_X, NAME_INSET_Y = 6, 4
@@ -115,15 +118,21 @@ CLASSIC_COLUMNS = [  # (caption x, field x, field width, readouts top down)
 ]
 CLASSIC_BOTTOM = CLASSIC_TOP + CLASSIC_PITCH * (len(CLASSIC_COLUMNS[0][3]) - 1) + CLASSIC_HEIGHT
 
-# The loupe holds a whole grid at the starting factor (41 x 17 cells of 8 px); other factors leave a dark rim.
+# The loupe holds a whole grid at the starting factor (41 x 15 cells of 8 px) in a rim of 4 px; other factors leave a
+# dark rim.
 LOUPE_FACTOR = 8
-LOUPE_CELLS = (41, 17)
+LOUPE_CELLS = (41, 15)
 LOUPE_CAPTION_Y = CLASSIC_BOTTOM + SECTION_GAP
-LOUPE_FRAME = (MARGIN, LOUPE_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, 144)
+LOUPE_FRAME = (MARGIN, LOUPE_CAPTION_Y + CAPTION_LINE, RIGHT - MARGIN, LOUPE_CELLS[1] * LOUPE_FACTOR + 8)
 # Only what holds both live and frozen: the arrow keys step only once a frozen pixel was clicked.
 LOUPE_HINT = "wheel changes the size"
 
-HEIGHT = LOUPE_FRAME[1] + LOUPE_FRAME[3] + MARGIN
+# Which values the readouts show, along the bottom edge as the state runs along the top: plain text on the panel, as
+# a click on it switches rather than copies. A profile's description makes it the longest text of all, so it takes
+# the full width.
+PROFILE_BOX = (MARGIN, LOUPE_FRAME[1] + LOUPE_FRAME[3] + 6, RIGHT - MARGIN, LABEL_H)
+
+HEIGHT = PROFILE_BOX[1] + PROFILE_BOX[3] + 8
 
 SUPERSAMPLE = 4
 
@@ -139,7 +148,7 @@ def colour_ref(rgb):
 
 
 def readout_places():
-    """(layout key, caption, caption position, field) of every readout drawn in a recessed field."""
+    """(layout key, caption or None, caption position, field) of every readout drawn in a recessed field."""
     places = []
     for index, (key, caption) in enumerate(PASTE_READOUTS):
         top = PASTE_TOP + index * PASTE_PITCH
@@ -150,6 +159,7 @@ def readout_places():
             top = CLASSIC_TOP + index * CLASSIC_PITCH
             places.append((key, caption, (caption_x, top + 5), (field_x, top, field_w, CLASSIC_HEIGHT)))
     places.append(("contrast", CONTRAST_CAPTION, (MARGIN, CONTRAST_FIELD[1] + 6), CONTRAST_FIELD))
+    places.append(("apca", None, None, APCA_FIELD))
     places.append(("nearest", "NEAREST NAMED COLOUR", (MARGIN, NEAREST_CAPTION_Y), NEAREST_FIELD))
     return places
 
@@ -251,6 +261,8 @@ def draw_texts(img):
     hint_font = font(LIBERATION, "LiberationSans-Regular.ttf", 10)
     paste_keys = {key for key, _ in PASTE_READOUTS}
     for key, caption, position, _ in readout_places():
+        if caption is None:
+            continue
         draw_tracked(d, position, caption, caption_font, PASTE_CAPTION if key in paste_keys else CAPTION, 0.6)
     draw_tracked(d, (MARGIN, NAME_FRAME[1] + 7), "NAME", caption_font, CAPTION, 0.6)
 
@@ -347,6 +359,8 @@ def layout_lines():
     lines.append(f"history={hx},{hy},{hw},{hh},{HISTORY_COUNT}")
     tx, ty, tw, th = STATE_BOX
     lines.append(f"state={tx},{ty},{tw},{th},{colour_ref(STATE_TEXT)}")
+    px, py, pw, ph = PROFILE_BOX
+    lines.append(f"profile={px},{py},{pw},{ph},{colour_ref(STATE_TEXT)}")
     return lines
 
 
