@@ -30,9 +30,9 @@ namespace {
 
 constexpr long kDefaultIterations = 1000;
 constexpr long kMaxIterations = 1000000;
-// The default skin's loupe: 33 x 17 screen pixels around the pointer.
-constexpr int kLoupeWidth = 33;
-constexpr int kLoupeHeight = 17;
+// The default skin's loupe: 41 x 15 screen pixels around the pointer.
+constexpr int kLoupeWidth = 41;
+constexpr int kLoupeHeight = 15;
 
 struct Timing {
     double medianUs = 0;
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
         {"GetCursorPos", TimeRead(iterations, cursor)},
         {"GetDC and ReleaseDC of the screen", TimeRead(iterations, screenDc)},
         {"GetPixel on the screen DC", TimeRead(iterations, pixel)},
-        {"BitBlt of the loupe's 33 x 17 pixels", TimeRead(iterations, blit)},
+        {"BitBlt of the loupe's 41 x 15 pixels", TimeRead(iterations, blit)},
         {"A tick's reads without the loupe", TimeRead(iterations, tickWithout)},
         {"A tick's reads with the loupe", TimeRead(iterations, tickWith)},
     };
