@@ -8,7 +8,7 @@ set(rows
     "GetCursorPos"
     "GetDC and ReleaseDC of the screen"
     "GetPixel on the screen DC"
-    "BitBlt of the loupe's 33 x 17 pixels"
+    "BitBlt of the loupe's 41 x 15 pixels"
     "A tick's reads without the loupe"
     "A tick's reads with the loupe")
 set(number "[0-9]+\\.[0-9][0-9]")
