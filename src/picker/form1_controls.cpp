@@ -1,6 +1,7 @@
 #include "picker/form1.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "picker/picture_box.h"
@@ -13,38 +14,15 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"PixlinForm1";
 constexpr UINT_PTR kTimer1Id = 1;
 
-// The program carries the default skin in 8 bits, a third of the size; the window works on a 24-bit copy, as it did
-// when the resource itself had 24 bits. Every pixel is a palette entry, so the copy's colours are exact. Should the
-// copy fail, the 8-bit picture serves: the system draws and reads it all the same.
-SharedBitmap LoadDefaultSkin(HINSTANCE instance) {
-    Bitmap stored(static_cast<HBITMAP>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!stored) {
-        return std::make_shared<const Bitmap>();
+// The built-in skin's size from its resource's header, without decoding its pixels; 0 by 0 without the resource.
+SIZE BuiltInSkinSize(HINSTANCE instance) {
+    const HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(IDB_DEFAULT_SKIN), RT_BITMAP);
+    const HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
+    const auto* header = loaded != nullptr ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
+    if (header == nullptr || SizeofResource(instance, resource) < sizeof(BITMAPINFOHEADER)) {
+        return {0, 0};
     }
-    const SIZE size = BitmapSize(stored.get());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap full(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const MemoryDc source(CreateCompatibleDC(nullptr));
-    const MemoryDc target(CreateCompatibleDC(nullptr));
-    if (!full || !source || !target) {
-        return std::make_shared<const Bitmap>(std::move(stored));
-    }
-    {
-        const SelectedObject from(source.get(), stored.get());
-        const SelectedObject to(target.get(), full.get());
-        if (!BitBlt(target.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY)) {
-            return std::make_shared<const Bitmap>(std::move(stored));
-        }
-    }
-    return std::make_shared<const Bitmap>(std::move(full));
+    return {header->biWidth, std::abs(header->biHeight)};
 }
 
 void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
@@ -69,11 +47,9 @@ void RegisterForm1Class(HINSTANCE instance, WNDPROC windowProc) {
 
 void Form1::CreateWindowAndControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    // The design-time picture of the window and of the picture box: one bitmap, shown by both.
-    picture_ = LoadDefaultSkin(instance);
-
     RegisterForm1Class(instance, &Form1::WindowProc);
-    const SIZE size = BitmapSize(picture_->get());
+    // The window starts at the built-in skin's size; its pixels are decoded only when no skin file takes its place.
+    const SIZE size = BuiltInSkinSize(instance);
     // Topmost comes with the start-up, hidden until the skin is in place.
     CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, std::max(size.cx, 1L),
                     std::max(size.cy, 1L), nullptr, nullptr, instance, this);
@@ -85,7 +61,7 @@ void Form1::CreateWindowAndControls() {
     panel_.Create(hwnd_, instance);
     panel_.CreateFonts(scale_);
     PlaceControlsInPixels();
-    picture1_.emplace(kPicture1Design, kUnscaledLayout, picture_);
+    picture1_.emplace(kPicture1Design, kUnscaledLayout, nullptr);
     timer1_.emplace(hwnd_, kTimer1Id);
 }
 

@@ -27,6 +27,7 @@ void Form1Loupe::Place(const TwipsRect& place, int32_t factor) {
 void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
     std::optional<LoupeState> before = std::exchange(state_, std::nullopt);
     cells_.clear();
+    key_.clear();
     // A picture of other cells is no picture to go back to.
     outsideState_.reset();
     if (!placed_) {
@@ -39,6 +40,7 @@ void Form1Loupe::Arrange(const DisplayScale& scale, const PixelRect& client) {
     if (before && before->Held()) {
         state_ = before;
         state_->Arrange(*geometry);
+        LoupeKey(*state_, Current().Pixels(), key_);
         RenderLoupe(*state_, Current().Pixels(), cells_);
     } else {
         state_.emplace(*geometry);
@@ -160,9 +162,10 @@ void Form1Loupe::Capture(HDC screen) {
 
 // Over a plain area a move leaves every cell as it was; drawing them again would cost a repaint every tick.
 void Form1Loupe::Render(HWND window) {
-    RenderLoupe(*state_, Current().Pixels(), rendered_);
-    if (rendered_ != cells_) {
-        cells_.swap(rendered_);
+    LoupeKey(*state_, Current().Pixels(), nextKey_);
+    if (nextKey_ != key_) {
+        key_.swap(nextKey_);
+        RenderLoupe(*state_, Current().Pixels(), cells_);
         Invalidate(window, state_->Geometry().grid);
     }
 }

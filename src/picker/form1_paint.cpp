@@ -20,7 +20,7 @@ private:
 
 }  // namespace
 
-// Drawn off-screen and copied in one piece, so the readouts never flicker while they change.
+// Drawn off-screen and copied in bands, so the readouts never flicker while they change.
 void Form1::OnPaint() {
     // The parts to paint can lie far apart (the loupe below, a readout above): only they are drawn, not the whole
     // rectangle around them. BeginPaint empties the update region, so it is taken first.
@@ -29,43 +29,32 @@ void Form1::OnPaint() {
         update.reset();
     }
     const PaintScope paint(hwnd_);
-    const RECT& area = paint.area();
     if (!update) {
-        update = Region(CreateRectRgnIndirect(&area));
+        update = Region(CreateRectRgnIndirect(&paint.area()));
         if (!update) {
             return;
         }
     }
     RECT client{};
     GetClientRect(hwnd_, &client);
-    if (client.right <= 0 || client.bottom <= 0) {
-        return;
-    }
-    const HDC buffer = paintBuffer_.Prepare(paint.dc(), client.right, client.bottom);
-    if (buffer == nullptr) {
-        return;
-    }
-    // Only the area to paint goes to the screen, so only that is drawn: a tick changes a few small readouts.
-    SelectClipRgn(buffer, update.get());
-
-    FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
     const HBITMAP surface = surface_ ? surface_.get() : (picture_ ? picture_->get() : nullptr);
-    if (surface != nullptr) {
-        const MemoryDc source(CreateCompatibleDC(buffer));
-        const SelectedObject selectedPicture(source.get(), surface);
-        const SIZE size = BitmapSize(surface);
-        BitBlt(buffer, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
-    }
-    panel_.PaintSwatch(buffer);
-    loupe_.Paint(buffer);
-    history_.Paint(buffer);
-    panel_.PaintLabels(buffer, update.get());
-    if (picture1_) {
-        picture1_->Paint(buffer);
-    }
-
-    BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
-           SRCCOPY);
+    const MemoryDc source(surface != nullptr ? CreateCompatibleDC(paint.dc()) : nullptr);
+    const SelectedObject selectedPicture(source.get(), surface);
+    const SIZE size = BitmapSize(surface);
+    // Only the area to paint goes to the screen, so only that is drawn: a tick changes a few small readouts.
+    paintBuffer_.Paint(paint.dc(), update.get(), client.right, client.bottom, [&](HDC buffer, HRGN part) {
+        FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
+        if (source) {
+            BitBlt(buffer, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+        }
+        panel_.PaintSwatch(buffer);
+        loupe_.Paint(buffer);
+        history_.Paint(buffer);
+        panel_.PaintLabels(buffer, part);
+        if (picture1_) {
+            picture1_->Paint(buffer);
+        }
+    });
 }
 
 }  // namespace pixlin

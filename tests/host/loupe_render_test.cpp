@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <set>
+#include <string_view>
 #include <vector>
 
 namespace pixlin {
@@ -29,7 +30,11 @@ struct Rendered {
     LoupeState loupe;
     std::vector<uint32_t> pixels;
 
-    Rendered(int32_t factor, Point sample) : loupe(*MakeLoupeGeometry(Box(factor), factor, Box(factor))) {
+    Rendered(int32_t factor, Point sample, int32_t dpi = kStandardDpi)
+        : loupe(*MakeLoupeGeometry(Box(DisplayScale(dpi).Pixels(factor)),
+                                   factor,
+                                   Box(DisplayScale(dpi).Pixels(factor)),
+                                   DisplayScale(dpi))) {
         loupe.Follow(sample);
     }
     static PixelRect Box(int32_t factor) { return {0, 0, 7 * factor + 3, 7 * factor + 3}; }
@@ -97,6 +102,67 @@ TEST(RenderLoupe, FrameInsideThePickedCellIsBlackOnLightAndWhiteOnDarkPixels) {
                         << std::hex << row.colour << std::dec << " x" << factor << " at " << dx << "," << dy;
                 }
             }
+        }
+    }
+}
+
+// The key stands in for the picture when the loupe decides whether to draw: situations that look alike must have equal
+// keys, and any that look different, different ones. Each situation names its look; the pictures themselves confirm
+// which look alike.
+TEST(LoupeKey, EqualExactlyWhenTheLoupeShowsTheSamePicture) {
+    const PixelRect area{-10, 90, 30, 130};
+    const PixelRect onScreen{0, 90, 30, 130};
+    const auto with = [&area](int32_t x, int32_t y, uint32_t colour) {
+        return Pixels(area, [=](int32_t px, int32_t py) { return px == x && py == y ? colour : Distinct(px, py); });
+    };
+    const std::vector<uint32_t> distinct = Pixels(area, Distinct);
+    const std::vector<uint32_t> plain = Pixels(area, [](int32_t, int32_t) { return 0x123456u; });
+    const std::vector<uint32_t> blackBeyond =
+        Pixels(area, [](int32_t x, int32_t y) { return x < 0 ? 0u : Distinct(x, y); });
+    const struct {
+        const char* look;
+        int32_t factor;
+        Point sample;
+        std::vector<uint32_t> picture;
+        PixelRect valid;
+        bool pickFirstCell;
+        int32_t dpi = kStandardDpi;
+    } rows[] = {
+        {"A", 8, {5, 110}, distinct, onScreen, false},
+        {"A", 8, {5, 110}, with(25, 95, 0x000000), onScreen, false},  // a pixel beyond the cells
+        {"A", 8, {5, 110}, with(5, 110, 0x11000000u | (Distinct(5, 110) & 0xFFFFFF)), onScreen, false},  // top byte
+        {"B", 8, {5, 110}, with(5, 110, 0x000000), onScreen, false},  // the middle cell's pixel
+        {"C", 8, {4, 112}, with(1, 109, 0x000000), onScreen, false},  // a corner cell's pixel, the view moved
+        {"D", 8, {4, 112}, distinct, onScreen, false},
+        {"E", 8, {6, 110}, plain, onScreen, false},  // over a plain area a move changes nothing
+        {"E", 8, {7, 111}, plain, onScreen, false},
+        {"F", 6, {7, 111}, plain, onScreen, false},        // the factor
+        {"J", 4, {7, 111}, plain, onScreen, false, 144},   // cells as large, at 150 %, but without the lines of 6
+        {"K", 6, {7, 111}, plain, onScreen, false, 144},   // the factor of F at 150 %: larger cells
+        {"G", 8, {1, 110}, distinct, onScreen, false},     // two columns beyond the screen, hatched
+        {"G", 8, {1, 110}, blackBeyond, onScreen, false},  // whatever the picture holds there
+        {"I", 8, {1, 110}, blackBeyond, area, false},      // where black pixels are real
+        {"H", 8, {5, 110}, distinct, onScreen, true},      // the pick on another cell
+    };
+    std::vector<std::vector<uint32_t>> keys;
+    std::vector<std::vector<uint32_t>> pictures;
+    for (const auto& row : rows) {
+        Rendered loupe(row.factor, row.sample, row.dpi);
+        if (row.pickFirstCell) {
+            loupe.loupe.Hold(area, row.valid);
+            ASSERT_TRUE(loupe.loupe.SelectAt(1, 1));
+        }
+        const ScreenPixels screen{area, row.valid, row.picture};
+        RenderLoupe(loupe.loupe, screen, loupe.pixels);
+        pictures.push_back(loupe.pixels);
+        keys.emplace_back();
+        LoupeKey(loupe.loupe, screen, keys.back());
+    }
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        for (std::size_t j = i + 1; j < std::size(rows); ++j) {
+            const bool alike = std::string_view(rows[i].look) == rows[j].look;
+            EXPECT_EQ(pictures[i] == pictures[j], alike) << "rows " << i << " and " << j;
+            EXPECT_EQ(keys[i] == keys[j], alike) << "rows " << i << " and " << j;
         }
     }
 }

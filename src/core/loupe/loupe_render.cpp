@@ -12,6 +12,8 @@ namespace {
 
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kWhite = 0x00FFFFFF;
+// A cell without a pixel in the key: pixels have 0 in the top byte.
+constexpr uint32_t kNoPixel = 0xFF000000;
 
 // Light by the luma of the YCbCr readout, so that the frame contrasts with what the readout calls bright.
 bool IsLight(uint32_t pixel) {
@@ -108,6 +110,21 @@ void RenderLoupe(const LoupeState& state, const ScreenPixels& screen, std::vecto
         const uint32_t frame = !colour || IsLight(*colour) ? kBlack : kWhite;
         Frame(canvas, static_cast<std::size_t>(cell->column) * size, static_cast<std::size_t>(cell->row) * size, size,
               frame);
+    }
+}
+
+void LoupeKey(const LoupeState& state, const ScreenPixels& screen, std::vector<uint32_t>& out) {
+    const LoupeGeometry& geometry = state.Geometry();
+    const std::optional<LoupeCell> picked = state.SelectedCell();
+    const LoupeCell none{-1, -1};
+    out.assign({static_cast<uint32_t>(geometry.Cell()), static_cast<uint32_t>(geometry.factor),
+                static_cast<uint32_t>(geometry.columns), static_cast<uint32_t>(geometry.rows),
+                static_cast<uint32_t>(picked.value_or(none).column), static_cast<uint32_t>(picked.value_or(none).row)});
+    for (int32_t row = 0; row < geometry.rows; ++row) {
+        for (int32_t column = 0; column < geometry.columns; ++column) {
+            const Point pixel = geometry.PixelIn({column, row}, state.View());
+            out.push_back(screen.At(pixel.x, pixel.y).value_or(kNoPixel));
+        }
     }
 }
 

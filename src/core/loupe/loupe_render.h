@@ -15,6 +15,11 @@ namespace pixlin {
 // white on dark ones. Neither ever covers a cell's centre pixel (factor / 2 across and down).
 void RenderLoupe(const LoupeState& state, const ScreenPixels& screen, std::vector<uint32_t>& out);
 
+// What RenderLoupe's picture is made of, a few words a cell instead of a picture's many: the cells' side, factor and
+// number, the picked cell, and each cell's colour (a value no pixel has where the picture holds none). Equal keys make
+// equal pictures, so a move that leaves the key as it was needs neither drawing nor a repaint.
+void LoupeKey(const LoupeState& state, const ScreenPixels& screen, std::vector<uint32_t>& out);
+
 // The lowest factor at which the cells are separated by a faint line.
 inline constexpr int32_t kLoupeGridFactor = 6;
 
