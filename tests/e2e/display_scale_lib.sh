@@ -107,7 +107,7 @@ expect_scaled_picker() {
     read -r want_width want_height < <(scaled "$skin_width" "$skin_height")
     [ "$width" -eq "$want_width" ] && [ "$height" -eq "$want_height" ] ||
         fail "$dpi dpi: window is ${width}x$height, not ${want_width}x$want_height"
-    [ $((x + width)) -eq "$(screen_width)" ] && [ "$y" -eq 0 ] || fail "$dpi dpi: window at $x,$y is not top right"
+    picker_in_corner || fail "$dpi dpi: window at $x,$y is not top right"
 
     # The cut-out: the screen's colour shows exactly where the bitmap's key colour lies, enlarged nearest-neighbour.
     # The swatch and the loupe show the screen's colour too, and the clock lies over a corner: they are left out.

@@ -32,7 +32,7 @@ wait_for 10 screen_pixel_is "$probe_x" "$probe_y" "$(python3 "$cells" colour "$p
 start_picker
 start_clock
 read -r window_x window_y window_width _ < <(window_geometry "$PICKER_WINDOW")
-[ $((window_x + window_width)) -eq "$screen_width" ] && [ "$window_y" -eq 0 ] || fail "the window is not top right"
+picker_in_corner || fail "the window is not top right"
 
 # Whether the loupe shows the pixel X,Y in its middle cell at a factor (optionally: and beyond the screen no longer
 # what it showed in the raw screenshot BEFORE).

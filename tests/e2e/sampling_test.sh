@@ -11,7 +11,7 @@ install_picker
 start_picker
 
 read -r x y width height < <(window_geometry "$PICKER_WINDOW")
-[ $((x + width)) -eq "$(screen_width)" ] && [ "$y" -eq 0 ] ||
+picker_in_corner ||
     fail "window at $x,$y size ${width}x$height is not in the top right corner"
 
 xdotool mousemove 640 400
