@@ -161,8 +161,6 @@ protected:
         return texts;
     }
 
-    std::vector<std::wstring> KeptFiles() const { return kept_.Files(); }
-
     std::string KeptFile(std::wstring_view name) const {
         return ReadSmallFile(kept_.Path(name), kMaxStoreBytes + 1).bytes;
     }
@@ -241,7 +239,7 @@ TEST_F(Form1ColoursTest, PinsStayLeftAndNeverScrollOutRemoveTakesOneOut) {
     RightClick(*form, Centre(form->History().Box().value()), "");
     EXPECT_EQ(drags_, 1);
     EXPECT_EQ(menus_, menus + 1) << "only the filled swatch opened the menu";
-    EXPECT_TRUE(KeptFiles().empty()) << "keeping is off: nothing written";
+    EXPECT_TRUE(kept_.Files().empty()) << "keeping is off: nothing written";
 }
 
 // A pinned swatch carries its mark in the top-left corner, black on light colours, white on dark ones; the rest of the
@@ -398,14 +396,15 @@ TEST_F(Form1ColoursTest, KeptColoursComeBackInTheNextWindowOnlyWhileKeepingIsOn)
         Copy(*form, kGreen);
         RightClick(*form, Swatch(*form, 1), "&Pin");
         RightClick(*form, Swatch(*form, 0), "Set as &text colour");
-        EXPECT_TRUE(KeptFiles().empty());
+        EXPECT_TRUE(kept_.Files().empty());
         HKEY key = nullptr;
         EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, settingsKey_.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
 
         KeyboardMenu(*form, "&Keep colours between runs");
         EXPECT_TRUE(form->KeepsColours());
         EXPECT_TRUE(ReadUserFlag(settingsKey_, L"KeepColours"));
-        ASSERT_EQ(KeptFiles(), std::vector<std::wstring>{L"colours.json"}) << "written at once, no temporary file left";
+        ASSERT_EQ(kept_.Files(), std::vector<std::wstring>{L"colours.json"})
+            << "written at once, no temporary file left";
         Copy(*form, kBlue);
         EXPECT_EQ(HistoryShown(*form), "FF0000* 0000FF 00FF00");
         keptBytes = KeptFile(L"colours.json");
@@ -431,7 +430,7 @@ TEST_F(Form1ColoursTest, KeptColoursComeBackInTheNextWindowOnlyWhileKeepingIsOn)
     ASSERT_NE(form->hwnd(), nullptr);
     EXPECT_EQ(HistoryShown(*form), "");
     EXPECT_EQ(PairShown(*form), "-/-");
-    EXPECT_EQ(KeptFiles(), std::vector<std::wstring>{L"colours.json"});
+    EXPECT_EQ(kept_.Files(), std::vector<std::wstring>{L"colours.json"});
 }
 
 // A file the window cannot read is moved aside next to itself, never written over: the window starts empty, the state
@@ -459,7 +458,7 @@ TEST_F(Form1ColoursTest, AKeptFileThatCannotBeReadIsMovedAside) {
         ASSERT_NE(form->hwnd(), nullptr);
         EXPECT_EQ(HistoryShown(*form), "");
         EXPECT_EQ(form->Label(C::lbl_STATE).caption, row.notice);
-        const std::vector<std::wstring> files = KeptFiles();
+        const std::vector<std::wstring> files = kept_.Files();
         ASSERT_EQ(files.size(), 1u);
         EXPECT_EQ(Narrow(files[0]).rfind(row.aside, 0), 0u) << Narrow(files[0]);
         EXPECT_EQ(Narrow(files[0]).size(), std::string(row.aside).size() + 15) << "date and time: 20261209-101500";
